@@ -1,0 +1,43 @@
+# Test helpers. Every test carries one label: unit (no window), gui (Qt widgets on the
+# offscreen platform) or e2e (the real binaries under Xvfb).
+if(NOT VEXMORA_BUILD_TESTS)
+  return()
+endif()
+enable_testing()
+include(GoogleTest)
+
+set(VEXMORA_TESTDATA_DIR "${CMAKE_SOURCE_DIR}/../shared/testdata" CACHE PATH "shared test data (PngSuite)")
+set(VEXMORA_LSAN_SUPPRESSIONS "${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+
+# vexmora_add_gtest(NAME LABEL unit|gui SOURCES ... LIBS ...)
+function(vexmora_add_gtest name)
+  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_LABEL)
+    set(ARG_LABEL unit)
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main vexmora_warnings)
+  target_compile_definitions(${name} PRIVATE
+    VEXMORA_TESTDATA_DIR="${VEXMORA_TESTDATA_DIR}"
+    VEXMORA_BINARY_DIR="${CMAKE_BINARY_DIR}"
+    VEXMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  set(env "LSAN_OPTIONS=suppressions=${VEXMORA_LSAN_SUPPRESSIONS}")
+  if(ARG_LABEL STREQUAL "gui")
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS ${ARG_LABEL} ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+
+# vexmora_add_e2e(NAME SCRIPT script [ARGS ...]): a shell script run under its own Xvfb.
+function(vexmora_add_e2e name)
+  cmake_parse_arguments(ARG "" "SCRIPT" "ARGS" ${ARGN})
+  add_test(NAME ${name}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/run-under-xvfb ${ARG_SCRIPT} ${ARG_ARGS})
+  set_tests_properties(${name} PROPERTIES
+    LABELS e2e
+    TIMEOUT 300
+    ENVIRONMENT "VEXMORA_BIN=${CMAKE_BINARY_DIR}/bin;VEXMORA_BUILD=${CMAKE_BINARY_DIR};VEXMORA_SOURCE=${CMAKE_SOURCE_DIR};VEXMORA_TESTDATA=${VEXMORA_TESTDATA_DIR};LSAN_OPTIONS=suppressions=${VEXMORA_LSAN_SUPPRESSIONS}")
+endfunction()
