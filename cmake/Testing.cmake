@@ -16,6 +16,9 @@ function(vexmora_add_gtest name)
     set(ARG_LABEL unit)
   endif()
   add_executable(${name} ${ARG_SOURCES})
+  # Test binaries live apart from build/bin, so that the build tree's installation store
+  # beside build/bin is not found by tests that need it missing.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main vexmora_warnings)
   target_compile_definitions(${name} PRIVATE
     VEXMORA_TESTDATA_DIR="${VEXMORA_TESTDATA_DIR}"
@@ -39,5 +42,6 @@ function(vexmora_add_e2e name)
   set_tests_properties(${name} PROPERTIES
     LABELS e2e
     TIMEOUT 300
+    RESOURCE_LOCK xvfb
     ENVIRONMENT "VEXMORA_BIN=${CMAKE_BINARY_DIR}/bin;VEXMORA_BUILD=${CMAKE_BINARY_DIR};VEXMORA_SOURCE=${CMAKE_SOURCE_DIR};VEXMORA_TESTDATA=${VEXMORA_TESTDATA_DIR};LSAN_OPTIONS=suppressions=${VEXMORA_LSAN_SUPPRESSIONS}")
 endfunction()
