@@ -24,14 +24,16 @@ function(vexmora_add_gtest name)
     VEXMORA_TESTDATA_DIR="${VEXMORA_TESTDATA_DIR}"
     VEXMORA_BINARY_DIR="${CMAKE_BINARY_DIR}"
     VEXMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  set(env "LSAN_OPTIONS=suppressions=${VEXMORA_LSAN_SUPPRESSIONS}")
+  # gtest_discover_tests splits a list-valued ENVIRONMENT into separate properties, so the
+  # display setting goes in as its own property.
+  set(props LABELS ${ARG_LABEL} ENVIRONMENT "LSAN_OPTIONS=suppressions=${VEXMORA_LSAN_SUPPRESSIONS}" TIMEOUT 300)
   if(ARG_LABEL STREQUAL "gui")
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    list(APPEND props ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen")
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${ARG_LABEL} ENVIRONMENT "${env}" TIMEOUT 300)
+    PROPERTIES ${props})
 endfunction()
 
 # vexmora_add_e2e(NAME SCRIPT script [ARGS ...]): a shell script run under its own Xvfb.
