@@ -7,7 +7,9 @@ find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets)
 pkg_check_modules(CURL REQUIRED IMPORTED_TARGET libcurl)
 pkg_check_modules(QRENCODE REQUIRED IMPORTED_TARGET libqrencode)
 pkg_check_modules(LIBPNG REQUIRED IMPORTED_TARGET libpng)
-find_path(HTTPLIB_INCLUDE_DIR httplib.h REQUIRED)
+# Debian ships cpp-httplib compiled, with feature flags that change its class layouts:
+# take compile flags and library from its pkg-config file.
+pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
 if(VEXMORA_BUILD_TESTS OR VEXMORA_BUILD_BENCH)
   find_package(GTest REQUIRED)
 endif()
