@@ -1,15 +1,8 @@
-#include <QApplication>
-#include <QMainWindow>
-
+#include "app/Startup.h"
+#include "app/TApplication.h"
 #include "platform/ProcessExit.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName("Vexmora");
-    QMainWindow window;
-    window.setWindowTitle("Vexmora");
-    window.resize(490, 442);
-    window.show();
-    const int status = QApplication::exec();
-    EndProcess(status);
+    TApplication application(argc, argv);
+    EndProcess(RunVexmora());
 }

@@ -1,0 +1,262 @@
+// Our encoder beside libpng on the same pictures with the same choices: level 7, the Sub
+// filter on every row, 65535-byte IDAT chunks, one zlib stream with the default strategy.
+// Reports time and output size of each and, at the end, the ratios.
+#include <benchmark/benchmark.h>
+#include <png.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+#include "DecoderCorpus.h"
+#include "core/TMemoryStream.h"
+#include "png/TPNGObject.h"
+
+namespace {
+
+constexpr int kLevel = 7;
+constexpr std::size_t kIdatChunkSize = 65535;
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A corpus picture as PNG sample rows (top row first), the input libpng encodes from.
+struct RawImage {
+    std::string name;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint8_t bitDepth = 8;
+    std::uint8_t colorType = 0;
+    bool interlaced = false;
+    Bytes rows;
+    Bytes palette;  // RGB triples
+};
+
+struct MemoryReader {
+    const Bytes* bytes;
+    std::size_t position;
+};
+
+void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
+    auto* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
+    if (reader->position + count > reader->bytes->size()) png_error(png, "read past end");
+    std::copy_n(reader->bytes->data() + reader->position, count, out);
+    reader->position += count;
+}
+
+// The samples of a corpus file as stored. Our writer writes 16-bit samples with low byte 0,
+// so libpng is given the same: both compress the same bytes.
+RawImage DecodeCorpusFile(const std::string& name, const Bytes& file) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    RawImage image;
+    image.name = name;
+    MemoryReader reader{&file, 0};
+    std::vector<png_bytep> rows;
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throw std::runtime_error("libpng could not read the corpus");
+    }
+    png_set_read_fn(png, &reader, &ReadFromMemory);
+    png_read_info(png, info);
+    image.width = png_get_image_width(png, info);
+    image.height = png_get_image_height(png, info);
+    image.bitDepth = png_get_bit_depth(png, info);
+    image.colorType = png_get_color_type(png, info);
+    image.interlaced = png_get_interlace_type(png, info) != PNG_INTERLACE_NONE;
+    png_colorp palette = nullptr;
+    int entries = 0;
+    if (png_get_PLTE(png, info, &palette, &entries) != 0) {
+        for (int i = 0; i < entries; ++i)
+            image.palette.insert(image.palette.end(),
+                                 {palette[i].red, palette[i].green, palette[i].blue});
+    }
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    const std::size_t rowBytes = png_get_rowbytes(png, info);
+    image.rows.resize(rowBytes * image.height);
+    for (std::uint32_t y = 0; y < image.height; ++y)
+        rows.push_back(image.rows.data() + rowBytes * y);
+    png_read_image(png, rows.data());
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    if (image.bitDepth == 16) {
+        for (std::size_t i = 1; i < image.rows.size(); i += 2) image.rows[i] = 0;
+    }
+    return image;
+}
+
+void AppendToVector(png_structp png, png_bytep data, png_size_t count) {
+    auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + count);
+}
+
+void FlushNothing(png_structp) {}
+
+// libpng with our encoder's choices.
+Bytes EncodeWithLibpng(const RawImage& image, int level, int filters) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    Bytes out;
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        throw std::runtime_error("libpng failed");
+    }
+    png_set_write_fn(png, &out, &AppendToVector, &FlushNothing);
+    png_set_IHDR(png, info, image.width, image.height, image.bitDepth, image.colorType,
+                 image.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    std::vector<png_color> palette;
+    for (std::size_t i = 0; i + 2 < image.palette.size(); i += 3) {
+        palette.push_back({image.palette[i], image.palette[i + 1], image.palette[i + 2]});
+    }
+    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, filters);
+    png_set_compression_level(png, level);
+    png_set_compression_mem_level(png, 8);
+    png_set_compression_window_bits(png, 15);
+    png_set_compression_strategy(png, Z_DEFAULT_STRATEGY);
+    png_set_compression_buffer_size(png, kIdatChunkSize);
+    png_write_info(png, info);
+    const std::size_t rowBytes = png_get_rowbytes(png, info);
+    std::vector<png_bytep> rows(image.height);
+    for (std::uint32_t y = 0; y < image.height; ++y) {
+        rows[y] = const_cast<png_bytep>(image.rows.data()) + rowBytes * y;
+    }
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+struct Subject {
+    RawImage image;
+    std::unique_ptr<TPNGObject> picture;
+};
+
+std::vector<Subject>& Subjects() {
+    static std::vector<Subject> subjects = [] {
+        std::vector<Subject> made;
+        for (const bench::DecoderSample& sample : bench::DecoderCorpus()) {
+            // Our picture is the decoded form of the file, as after reading it.
+            TMemoryStream input(sample.png);
+            auto picture = std::make_unique<TPNGObject>();
+            picture->ReadFromStream(input);
+            picture->DeflateLevel = kLevel;
+            picture->RowFilters = rfSub;
+            picture->SetIdatChunkSize(kIdatChunkSize);
+            made.push_back({DecodeCorpusFile(sample.name, sample.png), std::move(picture)});
+        }
+        return made;
+    }();
+    return subjects;
+}
+
+// The same sink libpng writes into (a vector growing at its end), so that both encoders pay
+// the same for their output.
+class VectorSink : public TStream {
+public:
+    std::size_t Read(void*, std::size_t) override { return 0; }
+    std::size_t Write(const void* buffer, std::size_t count) override {
+        const auto* bytes = static_cast<const std::uint8_t*>(buffer);
+        bytes_.insert(bytes_.end(), bytes, bytes + count);
+        return count;
+    }
+    std::int64_t Seek(std::int64_t, SeekOrigin) override {
+        return static_cast<std::int64_t>(bytes_.size());
+    }
+    std::int64_t Size() const override { return static_cast<std::int64_t>(bytes_.size()); }
+    void SetSize(std::int64_t) override {}
+    const Bytes& Data() const { return bytes_; }
+
+private:
+    Bytes bytes_;
+};
+
+void EncodeOurs(benchmark::State& state, TPNGObject* picture) {
+    std::size_t size = 0;
+    for (auto _ : state) {
+        VectorSink out;
+        picture->WriteToStream(out);
+        size = out.Data().size();
+        benchmark::DoNotOptimize(out.Data().data());
+    }
+    state.counters["bytes"] = static_cast<double>(size);
+}
+
+void EncodeLibpng(benchmark::State& state, const RawImage* image) {
+    std::size_t size = 0;
+    for (auto _ : state) {
+        const Bytes out = EncodeWithLibpng(*image, kLevel, PNG_FILTER_SUB);
+        size = out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["bytes"] = static_cast<double>(size);
+}
+
+// Collects each run's CPU time and size and prints ours against libpng's at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+            const std::string name = run.benchmark_name();
+            const auto slash = name.find('/');
+            const auto end = name.find('/', slash + 1);
+            if (slash == std::string::npos) continue;
+            Result& result = results_[name.substr(slash + 1, end - slash - 1)];
+            const double ms = run.GetAdjustedCPUTime() *
+                              benchmark::GetTimeUnitMultiplier(run.time_unit) /
+                              benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond);
+            const double bytes =
+                run.counters.count("bytes") != 0 ? run.counters.at("bytes").value : 0;
+            // The fastest repetition: the machine is shared, and interference only adds time.
+            const bool ours = name.rfind("vexmora", 0) == 0;
+            double& best = ours ? result.oursMs : result.libpngMs;
+            if (best == 0 || ms < best) best = ms;
+            (ours ? result.oursBytes : result.libpngBytes) = bytes;
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf("\n%-12s %10s %10s %8s %12s %12s %8s\n", "image", "ours ms", "libpng ms",
+                    "time", "ours bytes", "libpng bytes", "size");
+        for (const auto& [image, r] : results_) {
+            std::printf("%-12s %10.1f %10.1f %8.3f %12.0f %12.0f %8.4f\n", image.c_str(), r.oursMs,
+                        r.libpngMs, r.libpngMs > 0 ? r.oursMs / r.libpngMs : 0.0, r.oursBytes,
+                        r.libpngBytes, r.libpngBytes > 0 ? r.oursBytes / r.libpngBytes : 0.0);
+        }
+    }
+
+private:
+    struct Result {
+        double oursMs = 0, libpngMs = 0, oursBytes = 0, libpngBytes = 0;
+    };
+    std::map<std::string, Result> results_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    for (Subject& subject : Subjects()) {
+        benchmark::RegisterBenchmark(("vexmora/" + subject.image.name).c_str(), EncodeOurs,
+                                     subject.picture.get())
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(0.5)
+            ->Repetitions(3);
+        benchmark::RegisterBenchmark(("libpng/" + subject.image.name).c_str(), EncodeLibpng,
+                                     &subject.image)
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(0.5)
+            ->Repetitions(3);
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "app/AboutCommand.h"
+
+void ShowAboutBox() {}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+// The application's own pictures, drawn when they are first needed: the command-button
+// glyphs (24 x 24), the menu icons (16 x 16), the social-network pictures (16 x 16) and the
+// donation picture (42 x 105).
+namespace Artwork {
+
+enum class ButtonGlyph { Generate = 0, Save = 1, UrlShortener = 2, VideoTutorial = 3 };
+
+enum class MenuIcon {
+    Generate,
+    Save,
+    Exit,
+    CheckConnection,
+    ShortenUrl,
+    ClearText,
+    Website,
+    VideoTutorial,
+    Feedback,
+    Donate,
+    About
+};
+
+enum class Social { Facebook, Twitter, GooglePlus };
+
+QImage ButtonGlyphImage(ButtonGlyph glyph);
+QImage MenuIconImage(MenuIcon icon);
+QImage SocialImage(Social network);
+QImage DonationImage();
+
+QIcon Icon(const QImage& image);
+
+}  // namespace Artwork

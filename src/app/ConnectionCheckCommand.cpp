@@ -1,0 +1,3 @@
+#include "app/ConnectionCheckCommand.h"
+
+void StartConnectionCheck() {}

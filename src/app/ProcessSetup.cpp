@@ -1,0 +1,3 @@
+#include "app/ProcessSetup.h"
+
+void InitialiseSubsystems() {}

@@ -1,0 +1,3 @@
+#include "app/UpdateCheck.h"
+
+void StartUpdateCheck() {}

@@ -1,0 +1,39 @@
+#include "png/TChunktEXt.h"
+
+#include <algorithm>
+#include <cstring>
+
+std::string TChunktEXt::KeywordOfPayload() const {
+    const auto bytes = PayloadBytes();
+    const auto zero = std::find(bytes.begin(), bytes.end(), 0);
+    return std::string(bytes.begin(), zero);
+}
+
+void TChunktEXt::CopyFrom(const TChunk& source) {
+    if (const auto* text = dynamic_cast<const TChunktEXt*>(&source)) {
+        Keyword = text->Keyword;
+        Text = text->Text;
+    }
+}
+
+bool TChunktEXt::ReadPayload(TStream& stream, const png::ChunkType& type, std::uint32_t length) {
+    if (!TChunk::ReadPayload(stream, type, length)) return false;
+    if (PayloadSize() > 2) {
+        Keyword = KeywordOfPayload();
+        const auto bytes = PayloadBytes();
+        Text = Keyword.size() < bytes.size()
+                   ? std::string(bytes.begin() + static_cast<std::ptrdiff_t>(Keyword.size()) + 1,
+                                 bytes.end())
+                   : std::string();
+    }
+    return true;
+}
+
+bool TChunktEXt::WriteChunk(TStream& stream) {
+    ResizePayload(Keyword.size() + 1 + Text.size());
+    std::uint8_t* out = Payload();
+    std::memset(out, 0, PayloadSize());
+    std::memcpy(out, Keyword.data(), Keyword.size());
+    std::memcpy(out + Keyword.size() + 1, Text.data(), Text.size());
+    return TChunk::WriteChunk(stream);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "png/TChunk.h"
+
+// A keyword and its uncompressed Latin-1 text.
+class TChunktEXt : public TChunkKind<TChunktEXt> {
+public:
+    static constexpr std::string_view kKindCode = "tEXt";
+    using TChunkKind::TChunkKind;
+
+    void CopyFrom(const TChunk& source) override;
+    bool ReadPayload(TStream& stream, const png::ChunkType& type, std::uint32_t length) override;
+    bool WriteChunk(TStream& stream) override;
+
+    std::string Keyword;
+    std::string Text;
+
+protected:
+    TChunktEXt(TPNGObject& picture, std::string_view kindCode) : TChunkKind(picture, kindCode) {}
+    // The keyword: payload bytes up to the first zero byte, or all of them when there is none.
+    std::string KeywordOfPayload() const;
+};

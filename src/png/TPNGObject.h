@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/Stream.h"
+#include "platform/raster/RasterTypes.h"
+#include "platform/raster/TGraphic.h"
+#include "platform/raster/TPalette.h"
+#include "png/GreyRamp.h"
+#include "png/TPNGList.h"
+
+class TChunkIHDR;
+
+enum TPNGTransparencyKind { tkNone, tkColorKey, tkAlpha };
+
+// Encoder row filters as a bit set (bit n for PNG filter type n).
+enum RowFilter : std::uint8_t { rfNone = 1 << 0, rfSub = 1 << 1, rfUp = 1 << 2, rfAverage = 1 << 3, rfPaeth = 1 << 4 };
+
+// A PNG picture: the ordered list of its chunks, whose header chunk owns the decoded image.
+class TPNGObject : public TGraphic {
+public:
+    static constexpr std::uint32_t kMinIdatChunkSize = 65535;
+
+    TPNGObject();
+    virtual ~TPNGObject();
+    TPNGObject(const TPNGObject&) = delete;
+    TPNGObject& operator=(const TPNGObject&) = delete;
+
+    // Replaces the picture by the PNG stream at the stream's position. On failure the chunks
+    // read so far stay (see the error classes in PngErrors.h).
+    virtual void ReadFromStream(TStream& stream);
+    virtual void ReadFromFile(const std::string& fileName);
+    virtual void WriteToStream(TStream& stream);
+    virtual void WriteToFile(const std::string& fileName);
+
+    void Clear();
+    // Copies another picture (nullptr empties this one); the gamma tables are not carried.
+    virtual void CopyFrom(const TPNGObject* source);
+    virtual void CopyTo(TPNGObject& destination) const;
+
+    virtual bool IsEmpty() const { return chunkList_.Count() == 0; }
+    virtual std::int32_t PixelWidth() const;
+    virtual std::int32_t PixelHeight() const;
+
+    // The header chunk; raises EPNGHeaderNotPresent when the first chunk is not IHDR.
+    TChunkIHDR& Header() const;
+    TChunkIHDR* HeaderOrNull() const;
+    TPNGList& ChunkList() { return chunkList_; }
+    const TPNGList& ChunkList() const { return chunkList_; }
+
+    virtual const TPalette* CurrentPalette() const;
+    virtual void ReplacePalette(std::unique_ptr<TPalette> palette);
+
+    TPNGTransparencyKind TransparencyKind() const;
+    TColor TransparentKeyColor() const;
+
+    virtual TColor PixelAt(std::int32_t x, std::int32_t y) const;
+    virtual void SetPixelAt(std::int32_t x, std::int32_t y, TColor color);
+    std::uint8_t* RowAddress(std::uint32_t r) const;
+
+    // The graphic face: drawing, bitmap and clipboard interchange, resizing
+    // (PngDrawing.cpp, PngBitmapInterchange.cpp, PngResize.cpp).
+    virtual std::string ClassName() const;
+    virtual std::unique_ptr<TGraphic> NewSameKind() const;
+    virtual void CopyFrom(const TGraphic* source);
+    void CopyFrom(std::nullptr_t) { CopyFrom(static_cast<const TPNGObject*>(nullptr)); }
+    virtual void CopyTo(TGraphic& destination) const;
+    virtual void PaintTo(TCanvas& canvas, const TRect& rect) const;
+    virtual bool IsTransparent() const;
+    virtual void ChangeWidth(std::int32_t width);
+    virtual void ChangeHeight(std::int32_t height);
+    virtual void ImportClipboardBitmap(const TClipboardBitmap& item);
+    virtual TClipboardBitmap ExportClipboardBitmap() const;
+    void BuildFromBitmap(TDeviceBitmap& bitmap, bool transparent, TColor color);
+    void Resize(std::int32_t width, std::int32_t height);
+
+    // Rebuilds both gamma tables for a gAMA value (gamma x 100000, not 0).
+    void ComputeGammaTables(std::uint32_t gammaValue);
+
+    std::uint32_t IdatChunkSize() const { return idatChunkSize_; }
+    void SetIdatChunkSize(std::uint32_t size) { idatChunkSize_ = size < kMinIdatChunkSize ? kMinIdatChunkSize : size; }
+
+    png::GammaTable EncodeGamma{};
+    png::GammaTable DecodeGamma{};
+    std::uint8_t RowFilters = rfSub;
+    std::uint8_t DeflateLevel = 7;
+    std::uint8_t InterlaceMode = 0;
+
+private:
+    void ReadChunks(TStream& stream);
+    std::uint8_t PixelIndex(const TChunkIHDR& header, const std::uint8_t* row, std::uint32_t x) const;
+
+    std::uint32_t idatChunkSize_ = kMinIdatChunkSize;
+    TPNGList chunkList_;
+};

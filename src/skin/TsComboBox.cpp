@@ -1,0 +1,56 @@
+#include "skin/TsComboBox.h"
+
+#include <QAbstractItemView>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Gives every line of the list the combo box's item height.
+class FixedHeightDelegate : public QStyledItemDelegate {
+public:
+    FixedHeightDelegate(const TsComboBox& combo)
+        : QStyledItemDelegate(const_cast<TsComboBox*>(&combo)), combo_(combo) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), combo_.ItemHeight());
+    }
+
+private:
+    const TsComboBox& combo_;
+};
+
+}  // namespace
+
+TsComboBox::TsComboBox(QWidget* parent)
+    : QComboBox(parent), SkinData(*this, QStringLiteral("COMBOBOX")) {
+    setEditable(false);
+    setItemDelegate(new FixedHeightDelegate(*this));
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int) {
+        if (!selectingFromCode_ && OnChange) OnChange();
+    });
+}
+
+void TsComboBox::SetItems(const QStringList& items) {
+    selectingFromCode_ = true;
+    clear();
+    addItems(items);
+    // A list filled from code starts with no line selected, where the platform would pick
+    // the first one on its own.
+    setCurrentIndex(-1);
+    selectingFromCode_ = false;
+}
+
+void TsComboBox::SetItemHeight(int height) {
+    itemHeight_ = height;
+    view()->doItemsLayout();
+}
+
+void TsComboBox::SetItemIndex(int index) {
+    selectingFromCode_ = true;
+    setCurrentIndex(index);
+    selectingFromCode_ = false;
+}
+
+void TsComboBox::paintEvent(QPaintEvent* event) {
+    if (!SkinData.Paint(event)) QComboBox::paintEvent(event);
+}

@@ -1,0 +1,3 @@
+#include "skin/TsLabelFX.h"
+
+TsLabelFX::TsLabelFX(const QString& caption, QWidget* parent) : TsLabel(caption, parent) {}

@@ -1,0 +1,90 @@
+# Helpers of the QR picture scripts: the stand-in chart service, the main window's parts and
+# the picture found on the screen. Source after lib.sh and e2e_setup.
+
+# e2e_chart_service ARGS...: starts chart-service on a free loopback port and points the
+# program at it through VEXMORA_CHART_HOST.
+e2e_chart_service() {
+  local out="$E2E_TMP/chart-service.out" port=
+  "$VEXMORA_BIN/chart-service" --host 127.0.0.1 --port 0 "$@" >"$out" 2>"$E2E_TMP/chart-service.log" &
+  E2E_PIDS+=($!)
+  for _ in $(seq 100); do
+    port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9][0-9]*\).*/\1/p' "$out" | head -n 1)
+    if [ -n "$port" ]; then
+      export VEXMORA_CHART_HOST="127.0.0.1:$port"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "chart-service did not report its port"
+}
+
+# e2e_window_geometry WINDOW: sets WIN_X, WIN_Y, WIN_W, WIN_H (the client area on the screen).
+e2e_window_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+}
+
+# e2e_click_generate WINDOW: clicks "Genarate QR code". The data panel (130 pixels) sits on the
+# status bar (24 pixels) at the bottom of the window; the button lies at 322, 72 in it,
+# 140 x 40 pixels.
+e2e_click_generate() {
+  e2e_window_geometry "$1"
+  xdotool mousemove --window "$1" 392 $((WIN_H - 24 - 130 + 92)) click 1
+}
+
+# e2e_click_data_field WINDOW: clicks into the data field (12, 28 in the data panel, 300 x 84).
+e2e_click_data_field() {
+  e2e_window_geometry "$1"
+  xdotool mousemove --window "$1" 162 $((WIN_H - 24 - 130 + 70)) click 1
+}
+
+# e2e_type_text TEXT: types the text, pressing Return for each line break.
+e2e_type_text() {
+  local first=1 line
+  while IFS= read -r line || [ -n "$line" ]; do
+    [ "$first" = 1 ] || xdotool key Return
+    first=0
+    [ -z "$line" ] || xdotool type --delay 30 "$line"
+  done <<<"$1"
+}
+
+# e2e_find_picture SHOT OUT: cuts the shown QR picture out of a screenshot of the window into
+# OUT and prints its size as WxH. The picture panel fills the window's left part above the
+# data panel; in it the picture is the one solid white area, framed by its white quiet zone.
+# The panels' one-pixel white bevels are worn away by an erosion (5 x 5), whose 2 pixels are
+# then given back to the picture's box.
+e2e_find_picture() {
+  local shot=$1 out=$2 area box w h x y
+  area="$((WIN_W - 240))x$((WIN_H - 154))+$WIN_X+$WIN_Y"
+  box=$(convert "$shot" -crop "$area" +repage -fill black +opaque "#FFFFFF" \
+    -morphology Erode Square:2 -format "%@" info:)
+  IFS='x+' read -r w h x y <<<"$box"
+  [ "$w" -gt 0 ] && [ "$h" -gt 0 ] || return 1
+  box="$((w + 4))x$((h + 4))+$((x - 2))+$((y - 2))"
+  convert "$shot" -crop "$area" +repage -crop "$box" +repage "$out"
+  identify -format "%wx%h" "$out"
+}
+
+# e2e_wait_picture SHOT OUT [SECONDS]: takes screenshots until a picture is shown (the download
+# may take a moment on a busy machine) and prints its size as e2e_find_picture does.
+e2e_wait_picture() {
+  local shot=$1 out=$2 seconds=${3:-15}
+  for _ in $(seq $((seconds * 2))); do
+    sleep 0.5
+    e2e_screenshot "$shot"
+    e2e_find_picture "$shot" "$out" && return 0
+  done
+  return 1
+}
+
+# e2e_scan PNG: the bytes of the QR symbol in the picture, exactly as encoded.
+e2e_scan() {
+  zbarimg --raw -q --oneshot -Sbinary "$1"
+}
+
+# e2e_expect_scan PNG EXPECTED-FILE: the symbol must hold exactly the bytes of the file.
+e2e_expect_scan() {
+  e2e_scan "$1" >"$E2E_TMP/scanned.bin" || fail "zbarimg found no QR symbol in $1"
+  cmp -s "$E2E_TMP/scanned.bin" "$2" ||
+    fail "$1 reads '$(od -c "$E2E_TMP/scanned.bin" | head -n 5)' instead of '$(od -c "$2" | head -n 5)'"
+}

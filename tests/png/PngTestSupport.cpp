@@ -1,0 +1,206 @@
+#include "PngTestSupport.h"
+
+#include <png.h>
+#include <zlib.h>
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace pngtest {
+
+std::string SuitePath(const std::string& name) {
+    return std::string(VEXMORA_TESTDATA_DIR) + "/pngsuite/" + name;
+}
+
+Bytes ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open " + path);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+Bytes U32(std::uint32_t value) {
+    return {static_cast<std::uint8_t>(value >> 24), static_cast<std::uint8_t>(value >> 16),
+            static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
+}
+
+std::uint32_t ChunkCrc(std::string_view type, const Bytes& payload) {
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type.data()), 4);
+    // zlib answers 0 for a null buffer, so an empty payload leaves the CRC alone explicitly.
+    if (!payload.empty()) crc = crc32(crc, payload.data(), static_cast<uInt>(payload.size()));
+    return static_cast<std::uint32_t>(crc);
+}
+
+PngBuilder::PngBuilder(bool withSignature) {
+    if (withSignature) bytes_ = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
+}
+
+PngBuilder& PngBuilder::Chunk(std::string_view type, const Bytes& payload) {
+    return ChunkWithCrc(type, payload, ChunkCrc(type, payload));
+}
+
+PngBuilder& PngBuilder::ChunkWithCrc(std::string_view type, const Bytes& payload,
+                                     std::uint32_t crc) {
+    starts_.push_back(bytes_.size());
+    const Bytes length = U32(static_cast<std::uint32_t>(payload.size()));
+    bytes_.insert(bytes_.end(), length.begin(), length.end());
+    bytes_.insert(bytes_.end(), type.begin(), type.end());
+    bytes_.insert(bytes_.end(), payload.begin(), payload.end());
+    const Bytes tail = U32(crc);
+    bytes_.insert(bytes_.end(), tail.begin(), tail.end());
+    return *this;
+}
+
+PngBuilder& PngBuilder::Raw(const Bytes& bytes) {
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    return *this;
+}
+
+Bytes Ihdr(std::uint32_t width, std::uint32_t height, std::uint8_t bitDepth, std::uint8_t colorType,
+           std::uint8_t interlace) {
+    Bytes payload = U32(width);
+    const Bytes h = U32(height);
+    payload.insert(payload.end(), h.begin(), h.end());
+    payload.insert(payload.end(), {bitDepth, colorType, 0, 0, interlace});
+    return payload;
+}
+
+Bytes Zlib(const Bytes& raw, int level) {
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    Bytes out(size);
+    if (compress2(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()), level) != Z_OK) {
+        throw std::runtime_error("compress2 failed");
+    }
+    out.resize(size);
+    return out;
+}
+
+Bytes SimplePng(const Bytes& ihdr, const Bytes& rawRows) {
+    return PngBuilder().Chunk("IHDR", ihdr).Chunk("IDAT", Zlib(rawRows)).Chunk("IEND", {}).Data();
+}
+
+void ReadPng(TPNGObject& picture, const Bytes& bytes) {
+    TMemoryStream stream(bytes);
+    picture.ReadFromStream(stream);
+}
+
+std::int64_t ReadPngAt(TPNGObject& picture, TMemoryStream& stream) {
+    picture.ReadFromStream(stream);
+    return stream.Position();
+}
+
+std::array<std::uint8_t, 256> ReferenceDecodeGamma(std::uint32_t gammaValue) {
+    std::array<std::uint8_t, 256> table{};
+    const double exponent = 100000.0 / (gammaValue * 2.2);
+    for (int i = 0; i < 256; ++i) {
+        table[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(std::lrint(std::pow(i / 255.0, exponent) * 255.0));
+    }
+    return table;
+}
+
+namespace {
+
+struct MemoryReader {
+    const Bytes* bytes;
+    std::size_t position;
+};
+
+void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
+    auto* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
+    if (reader->position + count > reader->bytes->size()) png_error(png, "read past end");
+    std::memcpy(out, reader->bytes->data() + reader->position, count);
+    reader->position += count;
+}
+
+}  // namespace
+
+ReferenceImage DecodeWithLibpng(const Bytes& file) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    ReferenceImage image;
+    MemoryReader reader{&file, 0};
+    std::vector<png_bytep> rows;
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throw std::runtime_error("libpng failed");
+    }
+    png_set_read_fn(png, &reader, &ReadFromMemory);
+    png_read_info(png, info);
+    png_uint_32 fixedGamma = 0;
+    if (png_get_gAMA_fixed(png, info, reinterpret_cast<png_fixed_point*>(&fixedGamma)) != 0) {
+        image.hasGamma = true;
+        image.gammaValue = fixedGamma;
+    }
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    image.width = png_get_image_width(png, info);
+    image.height = png_get_image_height(png, info);
+    image.rgba.resize(static_cast<std::size_t>(image.width) * image.height * 4);
+    for (std::uint32_t y = 0; y < image.height; ++y) {
+        rows.push_back(image.rgba.data() + static_cast<std::size_t>(y) * image.width * 4);
+    }
+    png_read_image(png, rows.data());
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return image;
+}
+
+Bytes ShownKeyAlphaWithLibpng(const Bytes& file, const std::array<std::uint8_t, 256>& gamma) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    MemoryReader reader{&file, 0};
+    Bytes alpha;
+    Bytes pixels;
+    std::vector<png_bytep> rows;
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throw std::runtime_error("libpng failed");
+    }
+    png_set_read_fn(png, &reader, &ReadFromMemory);
+    png_read_info(png, info);
+    png_color_16p key = nullptr;
+    if (png_get_color_type(png, info) != PNG_COLOR_TYPE_RGB ||
+        png_get_tRNS(png, info, nullptr, nullptr, &key) == 0 || key == nullptr) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return alpha;
+    }
+    const png_color_16 keyColor = *key;
+    const bool wide = png_get_bit_depth(png, info) == 16;
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    const std::uint32_t width = png_get_image_width(png, info);
+    const std::uint32_t height = png_get_image_height(png, info);
+    const std::size_t rowBytes = png_get_rowbytes(png, info);
+    pixels.resize(rowBytes * height);
+    for (std::uint32_t y = 0; y < height; ++y) rows.push_back(pixels.data() + rowBytes * y);
+    png_read_image(png, rows.data());
+    png_destroy_read_struct(&png, &info, nullptr);
+    const std::uint16_t keys[3] = {keyColor.red, keyColor.green, keyColor.blue};
+    alpha.assign(static_cast<std::size_t>(width) * height, 255);
+    for (std::uint32_t y = 0; y < height; ++y) {
+        for (std::uint32_t x = 0; x < width; ++x) {
+            bool equal = true;
+            for (int c = 0; c < 3; ++c) {
+                if (wide) {
+                    const png_bytep sample = rows[y] + (x * 3 + static_cast<std::uint32_t>(c)) * 2;
+                    equal = equal && gamma[sample[0]] == gamma[keys[c] >> 8] &&
+                            gamma[sample[1]] == gamma[keys[c] & 0xFF];
+                } else {
+                    equal = equal && keys[c] <= 255 &&
+                            gamma[rows[y][x * 3 + static_cast<std::uint32_t>(c)]] == gamma[keys[c]];
+                }
+            }
+            if (equal) alpha[static_cast<std::size_t>(y) * width + x] = 0;
+        }
+    }
+    return alpha;
+}
+
+}  // namespace pngtest

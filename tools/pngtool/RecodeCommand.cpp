@@ -1,0 +1,14 @@
+#include "pngtool/RecodeCommand.h"
+
+#include "png/TPNGObject.h"
+
+namespace pngtool {
+
+int Recode(const std::vector<std::string>& args) {
+    TPNGObject picture;
+    picture.ReadFromFile(args[0]);
+    picture.WriteToFile(args[1]);
+    return 0;
+}
+
+}  // namespace pngtool
