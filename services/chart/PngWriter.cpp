@@ -81,7 +81,7 @@ unsigned Sample(const PngForm& form, bool dark, int channel) {
 }
 
 // Packs one picture row: samples below 8 bits fill each byte from its high bits, 16-bit
-// samples are big-endian (PNG specification, section 7.2).
+// samples are big-endian (the PNG standard, section 7.2).
 std::vector<png_byte> PackRow(const ChartPicture& picture, const PngForm& form, int y) {
     const int channels = Channels(form.colour);
     const std::size_t bitsPerRow = static_cast<std::size_t>(picture.Width()) *
