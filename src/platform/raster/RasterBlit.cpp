@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/raster/BlitCore.h"
+#include "platform/raster/BlitKernels.h"
 
 using namespace raster;
 
@@ -170,6 +171,15 @@ void CombineWords(const std::uint8_t* from, std::uint8_t* to, std::uint32_t coun
 }
 
 void CombineWordRow(TRasterOp rop, const std::uint8_t* from, std::uint8_t* to, std::uint32_t count) {
+    if (rop != NOTSRCCOPY) {
+        const auto op = rop == SRCPAINT ? kernels::TWordOp::Or
+                        : rop == SRCAND ? kernels::TWordOp::And
+                                        : kernels::TWordOp::Xor;
+        const auto done = static_cast<std::uint32_t>(kernels::CombineWords(op, from, to, count));
+        from += 4 * std::size_t{done};
+        to += 4 * std::size_t{done};
+        count -= done;
+    }
     switch (rop) {
         case SRCPAINT: CombineWords<SRCPAINT>(from, to, count); break;
         case SRCAND: CombineWords<SRCAND>(from, to, count); break;
@@ -211,23 +221,66 @@ inline unsigned SourceByte(const TPixelView& src, const std::uint8_t* row, std::
     return byte;
 }
 
+// to[i] becomes the raster operation of s[i] and to[i] on whole bytes, eight at a time.
+template <TRasterOp kRop>
+void CombineBytes(const std::uint8_t* s, std::uint8_t* to, std::size_t n) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t source = 0;
+        std::uint64_t target = 0;
+        std::memcpy(&source, s + i, 8);
+        std::memcpy(&target, to + i, 8);
+        std::uint64_t word = source;
+        if constexpr (kRop == SRCPAINT) word = source | target;
+        if constexpr (kRop == SRCAND) word = source & target;
+        if constexpr (kRop == SRCINVERT) word = source ^ target;
+        if constexpr (kRop == NOTSRCCOPY) word = ~source;
+        std::memcpy(to + i, &word, 8);
+    }
+    for (; i < n; ++i) to[i] = static_cast<std::uint8_t>(Apply(kRop, s[i], to[i]));
+}
+
+void CombineByteRow(TRasterOp rop, const std::uint8_t* s, std::uint8_t* to, std::size_t n) {
+    switch (rop) {
+        case SRCPAINT: CombineBytes<SRCPAINT>(s, to, n); break;
+        case SRCAND: CombineBytes<SRCAND>(s, to, n); break;
+        case SRCINVERT: CombineBytes<SRCINVERT>(s, to, n); break;
+        case NOTSRCCOPY: CombineBytes<NOTSRCCOPY>(s, to, n); break;
+        default: CombineBytes<SRCCOPY>(s, to, n); break;
+    }
+}
+
 // Monochrome destinations from byte-aligned monochrome or 32-bit colour rows that map one
 // to one, a whole byte of pixels at a time; bits beyond the span keep their value.
 void MaskBytes(const TPixelView& dst, const TPixelView& src, std::uint32_t srcBk, const TBlitGeometry& g,
                std::uint32_t x0, std::uint32_t srcX0, std::uint32_t count, TRasterOp rop) {
     const std::int64_t y0 = std::max<std::int64_t>(g.y, 0);
     const std::int64_t y1 = std::min<std::int64_t>(g.y + g.height, dst.height);
+    const bool fromColor = src.domain != TPixelDomain::Mono;
+    const std::uint32_t full = count / 8;
+    const std::uint32_t rest = count % 8;
+    std::vector<std::uint8_t> converted(fromColor ? full + 1 : 0);
     for (std::int64_t y = y0; y < y1; ++y) {
         const std::int64_t r = g.srcY + (y - g.y);
         if (r < 0 || r >= src.height) continue;
         const std::uint8_t* from = src.Row(static_cast<std::uint32_t>(r));
         std::uint8_t* to = dst.Row(static_cast<std::uint32_t>(y)) + x0 / 8;
-        for (std::uint32_t i = 0; i < count; i += 8, ++to) {
-            const unsigned pixels = std::min<std::uint32_t>(8, count - i);
-            const unsigned keep = pixels == 8 ? 0u : 0xFFu >> pixels;
-            const unsigned s = SourceByte(src, from, srcX0 + i, srcBk, pixels);
-            const unsigned word = Apply(rop, s, *to) & 0xFFu;
-            *to = static_cast<std::uint8_t>((word & ~keep) | (*to & keep));
+        const std::uint8_t* source = from + srcX0 / 8;
+        if (fromColor) {
+            // Whole bytes of colour pixels compared in one go where the processor allows.
+            auto i = static_cast<std::uint32_t>(
+                kernels::MonoFromColor(from + 4 * std::size_t{srcX0}, srcBk, std::size_t{full} * 8, converted.data()));
+            for (; i < count; i += 8) {
+                const unsigned pixels = std::min<std::uint32_t>(8, count - i);
+                converted[i / 8] = static_cast<std::uint8_t>(SourceByte(src, from, srcX0 + i, srcBk, pixels));
+            }
+            source = converted.data();
+        }
+        CombineByteRow(rop, source, to, full);
+        if (rest != 0) {
+            const unsigned keep = 0xFFu >> rest;
+            const unsigned word = Apply(rop, source[full], to[full]) & 0xFFu;
+            to[full] = static_cast<std::uint8_t>((word & ~keep) | (to[full] & keep));
         }
     }
 }
@@ -238,9 +291,22 @@ template <bool kEightBit, TRasterOp kRop>
 void LookUpRow(const std::uint8_t* from, std::uint32_t srcX0, const std::uint32_t* lut, std::uint32_t count,
                std::uint8_t* to) {
     std::uint32_t i = 0;
+    const auto op = kRop == SRCAND      ? kernels::TStoreOp::And
+                    : kRop == SRCPAINT  ? kernels::TStoreOp::Or
+                    : kRop == SRCINVERT ? kernels::TStoreOp::Xor
+                                        : kernels::TStoreOp::Copy;
+    if (kEightBit && kRop != NOTSRCCOPY) {
+        i = static_cast<std::uint32_t>(kernels::ColorFromBytes(op, from + srcX0, lut, count, to));
+        to += 4 * std::size_t{i};
+    }
     if (!kEightBit && srcX0 % 8 == 0) {
-        // A byte of monochrome pixels at a time.
-        for (const std::uint8_t* bits = from + srcX0 / 8; i + 8 <= count; i += 8, ++bits) {
+        // Eight words per monochrome byte, wide where the processor allows, then a byte of
+        // monochrome pixels at a time.
+        const std::uint32_t zeroWord = kRop == NOTSRCCOPY ? ~lut[0] & kColorMask : lut[0];
+        const std::uint32_t oneWord = kRop == NOTSRCCOPY ? ~lut[1] & kColorMask : lut[1];
+        i = static_cast<std::uint32_t>(kernels::ColorFromMono(op, from + srcX0 / 8, zeroWord, oneWord, count, to));
+        to += 4 * std::size_t{i};
+        for (const std::uint8_t* bits = from + (srcX0 + i) / 8; i + 8 <= count; i += 8, ++bits) {
             const unsigned byte = *bits;
             for (unsigned b = 0; b < 8; ++b, to += 4) {
                 std::uint32_t d = 0;
