@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QBuffer>
 #include <cstdio>
 #include <fstream>
@@ -13,27 +12,6 @@
 #include "png/TPNGObject.h"
 
 namespace {
-
-// The tests run inside a GUI application of their own on the offscreen platform, whose
-// clipboard lives in the process.
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "output_tests";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application_ = new QApplication(argc, argv);
-    }
-
-    void TearDown() override { delete application_; }
-
-private:
-    QApplication* application_ = nullptr;
-};
-
-[[maybe_unused]] auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 constexpr int kWidth = 33;
 constexpr int kHeight = 29;
