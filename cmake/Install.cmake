@@ -1,5 +1,6 @@
 include(GNUInstallDirs)
 install(TARGETS vexmora pngtool chart-service RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS nettool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET maker-site)
   install(TARGETS maker-site RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
