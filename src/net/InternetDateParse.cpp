@@ -43,11 +43,15 @@ bool StartsWithWeekday(const std::string& text) {
     return false;
 }
 
-// A number of a date field; fallback when it is not one, -1 (out of every range) when it
-// does not fit an int.
+bool AllDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A number of a date field; fallback when it is not one, -1 (out of every range) when it is
+// one too large to hold, so that an overflow never reads as a valid field.
 int FieldValue(const std::string& text, int fallback) {
     const auto value = ParseDecimal(text);
-    if (!value) return fallback;
+    if (!value) return AllDigits(text) ? -1 : fallback;
     return *value < -1 || *value > 1000000 ? -1 : static_cast<int>(*value);
 }
 
@@ -86,7 +90,7 @@ TDateTime ParseInternetDate(std::string& text) {
         month = MonthNumber(Fetch(text, separator));
     }
     std::string yearText = Fetch(text, ' ');
-    if (!ParseDecimal(yearText)) {
+    if (!ParseDecimal(yearText) && !AllDigits(yearText)) {
         std::swap(yearText, text);
         yearText = Trim(yearText);
     }

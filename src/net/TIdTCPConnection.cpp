@@ -6,7 +6,9 @@
 #include "net/SocketErrors.h"
 #include "platform/socket/SocketErrorNumbers.h"
 
-TIdTCPConnection::TIdTCPConnection() = default;
+TIdTCPConnection::TIdTCPConnection() {
+    if (!stackUse_.Available()) throw EIdStackInitializationFailed();
+}
 
 // The handler's destruction closes a socket that is still open; no hook runs from here, since
 // a derived connection is already gone.

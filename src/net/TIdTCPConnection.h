@@ -12,6 +12,7 @@
 
 #include "net/IdGlobal.h"
 #include "net/TIdIOHandlerSocket.h"
+#include "platform/socket/SocketStackUse.h"
 
 class TStream;
 
@@ -120,6 +121,8 @@ private:
     void MovePendingToStream(TStream& stream, std::int64_t& wanted);
     void SendNow(std::span<const std::uint8_t> bytes);
 
+    // The connection is one of the client family that keeps the socket stack alive.
+    SocketStackUse stackUse_;
     int readTimeout_ = 0;
     int maxLineLength_ = 16384;
     TIdMaxLineAction maxLineAction_ = TIdMaxLineAction::maException;
