@@ -135,6 +135,7 @@ std::string TIdHTTP::ReadHeadLine(std::size_t& headBytes, std::size_t& headLines
             return {};
         }
     }
+    if (line.empty()) return line;
     headBytes += line.size();
     ++headLines;
     if (headBytes > kMaxReplyHeadBytes) {
