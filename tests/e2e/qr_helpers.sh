@@ -88,3 +88,12 @@ e2e_expect_scan() {
   cmp -s "$E2E_TMP/scanned.bin" "$2" ||
     fail "$1 reads '$(od -c "$E2E_TMP/scanned.bin" | head -n 5)' instead of '$(od -c "$2" | head -n 5)'"
 }
+
+# e2e_expect_text_scan PNG EXPECTED-FILE: plain zbarimg, which shows the symbol as text in
+# the character set the symbol names or one it guesses, must give exactly the file's bytes.
+e2e_expect_text_scan() {
+  zbarimg --raw -q --oneshot "$1" >"$E2E_TMP/scanned-text.bin" 2>/dev/null ||
+    fail "zbarimg found no QR symbol in $1"
+  cmp -s "$E2E_TMP/scanned-text.bin" "$2" ||
+    fail "$1 reads as text '$(head -c 200 "$E2E_TMP/scanned-text.bin")' instead of '$(head -c 200 "$2")'"
+}
