@@ -38,9 +38,28 @@ e2e_click_data_field() {
   xdotool mousemove --window "$1" 162 $((WIN_H - 24 - 130 + 70)) click 1
 }
 
+# e2e_map_keys TEXT: gives each character of the text beyond ASCII a key of its own, from the
+# keycodes the keyboard map leaves empty. xdotool would otherwise remap a spare key for each
+# such stroke and map it back right after, which races the program's reading of the map and
+# loses letters on a busy machine; with the keys in place it only presses them.
+e2e_map_keys() {
+  local free keysym i=0
+  mapfile -t free < <(xmodmap -pke | awk 'NF == 3 {print $2}')
+  while read -r keysym; do
+    case " ${E2E_MAPPED_KEYS:-} " in *" $keysym "*) continue ;; esac
+    # The last empty keycode stays free for xdotool's own use.
+    [ $((i + 1)) -lt ${#free[@]} ] || fail "no free keycode left for $keysym"
+    xmodmap -e "keycode ${free[$i]} = $keysym $keysym"
+    E2E_MAPPED_KEYS="${E2E_MAPPED_KEYS:-} $keysym"
+    i=$((i + 1))
+  done < <(printf '%s' "$1" | perl -CS -ne 'my %seen; print map { sprintf("U%04X\n", ord) }
+    grep { ord > 127 && !$seen{$_}++ } split //')
+}
+
 # e2e_type_text TEXT: types the text, pressing Return for each line break.
 e2e_type_text() {
   local first=1 line
+  e2e_map_keys "$1"
   while IFS= read -r line || [ -n "$line" ]; do
     [ "$first" = 1 ] || xdotool key Return
     first=0
