@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all build run test bench install clean bootstrap configure
+.PHONY: all build run test bench install clean bootstrap configure package test-debian
 
 all: build
 
@@ -29,6 +29,13 @@ bench: bootstrap
 
 install: build
 	@cmake --install $(BUILD)
+
+package: build
+	@cmake --build $(BUILD) --target package
+
+# Installs the package into a fresh Debian 12 root and starts it there (root, debootstrap).
+test-debian: build
+	@tests/package/install-in-debian.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD)

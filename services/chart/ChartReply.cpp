@@ -65,7 +65,7 @@ ChartReply ChartReply::ErrorPage(int status, std::string_view message) {
     return reply;
 }
 
-ChartReply ChartReply::ForTarget(std::string_view target, const PngForm& form) {
+ChartReply ChartReply::ForTarget(std::string_view target, const PngForm& form, EciPolicy eci) {
     if (target.size() > ChartLimits::kMaxTargetLength) {
         return ErrorPage(414, "The request is longer than 2048 characters.");
     }
@@ -74,7 +74,8 @@ ChartReply ChartReply::ForTarget(std::string_view target, const PngForm& form) {
         question == std::string_view::npos ? std::string_view{} : target.substr(question + 1);
     try {
         const ChartQuery chart = ChartQuery::Parse(query);
-        const QrSymbol symbol = QrSymbol::Encode(chart.data, chart.level);
+        const QrSymbol symbol =
+            QrSymbol::Encode(chart.data, chart.level, DesignatesUtf8(chart.data, eci));
         const ChartPicture picture =
             ChartPicture::Draw(symbol, chart.width, chart.height, chart.margin);
         ChartReply reply;

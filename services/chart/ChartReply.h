@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "PngForm.h"
+#include "Utf8Designator.h"
 
 // The answer to one request for a chart: a PNG picture, or an HTML page explaining why not.
 struct ChartReply {
@@ -12,7 +13,7 @@ struct ChartReply {
     std::string body;
 
     // Answers a GET of /chart whose request target (path and query, as sent) is target.
-    static ChartReply ForTarget(std::string_view target, const PngForm& form);
+    static ChartReply ForTarget(std::string_view target, const PngForm& form, EciPolicy eci);
     // A short HTML page for an error status; message is plain text and gets escaped.
     static ChartReply ErrorPage(int status, std::string_view message);
 };

@@ -68,7 +68,7 @@ void ChartServer::Stop() {
 void ChartServer::HandleChart(const httplib::Request& request, httplib::Response& response) const {
     // The raw target, not the library's parsed parameters: those also decode "%uXXXX",
     // and the service decodes exactly what a form encoder produces.
-    Send(ChartReply::ForTarget(request.target, options_.form), response);
+    Send(ChartReply::ForTarget(request.target, options_.form, options_.eci), response);
 }
 
 void ChartServer::Log(const httplib::Request& request, const httplib::Response& response) const {

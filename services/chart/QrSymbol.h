@@ -8,11 +8,13 @@
 // The modules of one QR symbol, row by row, true for dark.
 class QrSymbol {
 public:
-    // Encodes data as 8-bit bytes in the smallest version that holds it at level. Raises
-    // EChartError: 400 when no version can hold the data, 500 when the encoder fails.
-    static QrSymbol Encode(std::string_view data, QRecLevel level);
+    // Encodes data as 8-bit bytes at level, behind an ECI 26 header (UTF-8) when
+    // designateUtf8 is true, in a version that holds the header and the data together.
+    // Raises EChartError: 400 when no version can hold them, 500 when the encoder fails.
+    static QrSymbol Encode(std::string_view data, QRecLevel level, bool designateUtf8);
 
     int Size() const { return size_; }  // modules per side
+    int Version() const { return (size_ - 17) / 4; }
     bool IsDark(int x, int y) const { return modules_[static_cast<std::size_t>(y * size_ + x)]; }
 
 private:

@@ -23,6 +23,12 @@ int ParsePort(const std::string& text) {
     return port;
 }
 
+EciPolicy ParseEciPolicy(const std::string& text) {
+    if (text == "auto") return EciPolicy::Auto;
+    if (text == "never") return EciPolicy::Never;
+    throw Exception("invalid --eci value: " + text + " (auto or never)");
+}
+
 }  // namespace
 
 ServiceOptions ServiceOptions::Parse(const std::vector<std::string>& arguments) {
@@ -41,6 +47,8 @@ ServiceOptions ServiceOptions::Parse(const std::vector<std::string>& arguments) 
                 throw Exception("unknown PNG form: " + name);
             }
             options.form = *form;
+        } else if (argument == "--eci") {
+            options.eci = ParseEciPolicy(ValueOf(arguments, i));
         } else if (argument == "--interlace") {
             interlace = true;
         } else if (argument == "--verbose") {
@@ -57,7 +65,7 @@ ServiceOptions ServiceOptions::Parse(const std::vector<std::string>& arguments) 
 
 const char* ServiceOptions::Usage() {
     return "usage: chart-service [--host ADDRESS] [--port PORT] [--format FORM] [--interlace] "
-           "[--verbose]\n"
+           "[--eci auto|never] [--verbose]\n"
            "Answers GET /chart?chs=WxH&cht=qr&chld=L|M|Q|H[|margin]&chl=TEXT&chof=png with a PNG "
            "picture.\n"
            "  --host ADDRESS  address to listen on (default 127.0.0.1)\n"
@@ -68,5 +76,8 @@ const char* ServiceOptions::Usage() {
            "rgb16,\n"
            "                  rgba8 (rgba), rgba16; add -interlaced for Adam7 interlacing\n"
            "  --interlace     write Adam7-interlaced pictures\n"
+           "  --eci WHEN      auto (default): symbols of non-ASCII UTF-8 text say so with\n"
+           "                  ECI 26, so readers decode it without guessing; never: plain\n"
+           "                  byte-mode symbols, as the service wrote before\n"
            "  --verbose       log one line per request on standard error\n";
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main road: a text typed into the data field becomes a QR picture fetched from the
-# stand-in chart service, shown in the window and read back from the screen by zbarimg.
+# stand-in chart service, shown in the window and read back from the screen by zbarimg, both
+# as bytes and as the text a reader shows, accented letters included.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/qr_helpers.sh"
@@ -27,6 +28,7 @@ generate_and_check() {
     fail "no picture shown for $name"
   printf '%s' "$text" | sed 's/$/\r/; $ s/\r$//' >"$E2E_TMP/expected-$name.bin"
   e2e_expect_scan "$out/generate-$name-picture.png" "$E2E_TMP/expected-$name.bin"
+  e2e_expect_text_scan "$out/generate-$name-picture.png" "$E2E_TMP/expected-$name.bin"
   echo "$name: picture $size read back"
   shown_size=$size
 }
@@ -38,6 +40,7 @@ sent_size=$(identify -format "%wx%h" "$E2E_TMP/sent.png")
 [ "$shown_size" = "$sent_size" ] || fail "picture shown at $shown_size, the service sent $sent_size"
 
 generate_and_check accents "Café crème brûlée, naïve €"
+generate_and_check umlauts "Grüße, ünïcödé €"
 generate_and_check lines $'first line\nsecond line\n\nlast line'
 grep -q 'chl=first+line%0D%0Asecond+line%0D%0A%0D%0Alast+line&chof=png' "$E2E_TMP/chart-service.log" ||
   fail "line breaks did not reach the service as CR LF: $(cat "$E2E_TMP/chart-service.log")"

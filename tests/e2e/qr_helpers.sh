@@ -38,9 +38,28 @@ e2e_click_data_field() {
   xdotool mousemove --window "$1" 162 $((WIN_H - 24 - 130 + 70)) click 1
 }
 
+# e2e_map_keys TEXT: gives each character of the text beyond ASCII a key of its own, from the
+# keycodes the keyboard map leaves empty. xdotool would otherwise remap a spare key for each
+# such stroke and map it back right after, which races the program's reading of the map and
+# loses letters on a busy machine; with the keys in place it only presses them.
+e2e_map_keys() {
+  local free keysym i=0
+  mapfile -t free < <(xmodmap -pke | awk 'NF == 3 {print $2}')
+  while read -r keysym; do
+    case " ${E2E_MAPPED_KEYS:-} " in *" $keysym "*) continue ;; esac
+    # The last empty keycode stays free for xdotool's own use.
+    [ $((i + 1)) -lt ${#free[@]} ] || fail "no free keycode left for $keysym"
+    xmodmap -e "keycode ${free[$i]} = $keysym $keysym"
+    E2E_MAPPED_KEYS="${E2E_MAPPED_KEYS:-} $keysym"
+    i=$((i + 1))
+  done < <(printf '%s' "$1" | perl -CS -ne 'my %seen; print map { sprintf("U%04X\n", ord) }
+    grep { ord > 127 && !$seen{$_}++ } split //')
+}
+
 # e2e_type_text TEXT: types the text, pressing Return for each line break.
 e2e_type_text() {
   local first=1 line
+  e2e_map_keys "$1"
   while IFS= read -r line || [ -n "$line" ]; do
     [ "$first" = 1 ] || xdotool key Return
     first=0
@@ -87,4 +106,13 @@ e2e_expect_scan() {
   e2e_scan "$1" >"$E2E_TMP/scanned.bin" || fail "zbarimg found no QR symbol in $1"
   cmp -s "$E2E_TMP/scanned.bin" "$2" ||
     fail "$1 reads '$(od -c "$E2E_TMP/scanned.bin" | head -n 5)' instead of '$(od -c "$2" | head -n 5)'"
+}
+
+# e2e_expect_text_scan PNG EXPECTED-FILE: plain zbarimg, which shows the symbol as text in
+# the character set the symbol names or one it guesses, must give exactly the file's bytes.
+e2e_expect_text_scan() {
+  zbarimg --raw -q --oneshot "$1" >"$E2E_TMP/scanned-text.bin" 2>/dev/null ||
+    fail "zbarimg found no QR symbol in $1"
+  cmp -s "$E2E_TMP/scanned-text.bin" "$2" ||
+    fail "$1 reads as text '$(head -c 200 "$E2E_TMP/scanned-text.bin")' instead of '$(head -c 200 "$2")'"
 }

@@ -99,6 +99,21 @@ TEST(ChartServiceErrors, TextNoVersionCanHold) {
     ExpectErrorPage(
         HttpGet(service.Address("/chart?chs=200x200&cht=qr&chld=Q&chl=" + std::string(1664, 'a'))),
         400, "Q, 1664 bytes");
+    // A UTF-8 label takes twelve bits: one byte less fits at H, and the same bytes unlabelled
+    // still fit.
+    const std::string accented = "%C3%A9";
+    EXPECT_EQ(HttpGet(service.Address("/chart?chs=200x200&cht=qr&chld=H&chl=" + accented +
+                                      std::string(1270, 'a')))
+                  .status,
+              200);
+    ExpectErrorPage(HttpGet(service.Address("/chart?chs=200x200&cht=qr&chld=H&chl=" + accented +
+                                            std::string(1271, 'a'))),
+                    400, "H, 1273 bytes of UTF-8");
+    ChartServiceProcess unlabelled({"--eci", "never"});
+    EXPECT_EQ(HttpGet(unlabelled.Address("/chart?chs=200x200&cht=qr&chld=H&chl=" + accented +
+                                         std::string(1271, 'a')))
+                  .status,
+              200);
 }
 
 TEST(ChartServiceErrors, OverlongTargetsGet414) {
@@ -172,7 +187,8 @@ TEST(ChartServiceRuntime, QuietWithoutVerbose) {
 }
 
 TEST(ChartServiceRuntime, RejectsUnknownOptions) {
-    for (const char* options : {"--format jpeg", "--bogus", "--port 70000", "--port"}) {
+    for (const char* options :
+         {"--format jpeg", "--bogus", "--port 70000", "--port", "--eci", "--eci always"}) {
         const std::string command =
             ChartServiceProcess::BinaryPath() + " " + options + " >/dev/null 2>&1";
         const int status = std::system(command.c_str());

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "ChartServiceProcess.h"
 #include "QrTestTools.h"
@@ -36,6 +39,48 @@ std::string GetPng(const ChartServiceProcess& service, const std::string& target
     EXPECT_EQ(reply.contentType, "image/png");
     EXPECT_TRUE(IsPng(reply.body));
     return reply.body;
+}
+
+// Texts in the scripts people type, each with bytes of 0x80 and above.
+const struct {
+    const char* script;
+    std::string text;
+} kNonAsciiTexts[] = {
+    {"accented Latin", "Grüße, ünïcödé €"},
+    {"Greek", "Καλημέρα κόσμε"},
+    {"Cyrillic", "Съешь же ещё этих мягких французских булок"},
+    {"CJK", "二维码生成器 テスト 한국어"},
+    {"emoji", "QR 🎉🚀 ✔ done"},
+};
+
+// A picture the service wrote before it labelled UTF-8 text, kept in tests/qr/data.
+std::string PictureFromBefore(const std::string& name) {
+    std::ifstream file(std::string(VEXMORA_SOURCE_DIR) + "/tests/qr/data/chart-before/" + name,
+                       std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// The requests behind those pictures.
+struct PictureFromBeforeRequest {
+    const char* file;
+    std::string target;
+};
+
+std::vector<PictureFromBeforeRequest> PicturesFromBefore() {
+    std::string longText;
+    while (longText.size() < 300) longText += "Vexmora keeps ASCII symbols as they were. ";
+    longText.resize(300);
+    return {
+        {"ascii-L.png", "/chart?chs=200x200&cht=qr&chld=L&chl=Hello+World&chof=png"},
+        {"ascii-M.png",
+         "/chart?chs=250x230&cht=qr&chld=M&chl=https%3A%2F%2Fexample.org%2Fvexmora%3Fx%3D1%26y%3D2"
+         "&chof=png"},
+        {"ascii-Q.png", "/chart?chs=540x540&cht=qr&chld=Q&chl=0123456789012345&chof=png"},
+        {"ascii-H.png",
+         "/chart?chs=400x400&cht=qr&chld=H%7C2&chl=" + FormEncode(longText) + "&chof=png"},
+    };
 }
 
 }  // namespace
@@ -166,4 +211,44 @@ TEST(ChartService, TooSmallPictureGrowsToHoldSymbolAndMargin) {
             EXPECT_EQ(ScanQr(png), "Hello World") << c.chld << " " << c.width;
         }
     }
+}
+
+TEST(ChartService, NonAsciiTextReadsBackWithoutReaderOptions) {
+    // Plain zbarimg, as a phone's reader would: without the UTF-8 label it guesses Shift-JIS.
+    ChartServiceProcess service;
+    for (const char level : {'L', 'M', 'Q', 'H'}) {
+        for (const auto& sample : kNonAsciiTexts) {
+            const std::string png = GetPng(service, ChartTarget(sample.text, 300, 300, level));
+            EXPECT_EQ(ScanQrAsText(png), sample.text) << "level " << level << ", " << sample.script;
+            EXPECT_EQ(ScanQr(png), sample.text) << "level " << level << ", " << sample.script;
+        }
+    }
+}
+
+TEST(ChartService, AsciiPicturesStayByteForByteAsBefore) {
+    for (const char* eci : {"auto", "never"}) {
+        ChartServiceProcess service({"--eci", eci});
+        for (const auto& before : PicturesFromBefore()) {
+            const std::string expected = PictureFromBefore(before.file);
+            ASSERT_TRUE(IsPng(expected)) << before.file;
+            EXPECT_TRUE(GetPng(service, before.target) == expected) << eci << " " << before.file;
+        }
+    }
+}
+
+TEST(ChartService, EciNeverGivesTheUnlabelledSymbols) {
+    ChartServiceProcess never({"--eci", "never"});
+    ChartServiceProcess automatic;
+    const std::string text = kNonAsciiTexts[0].text;
+    const std::string target = ChartTarget(text, 300, 300, 'M');
+    const std::string unlabelled = GetPng(never, target);
+    EXPECT_TRUE(unlabelled == PictureFromBefore("utf8-M-no-eci.png"));
+    EXPECT_EQ(ScanQr(unlabelled), text);
+    EXPECT_NE(ScanQrAsText(unlabelled), text);
+    EXPECT_FALSE(GetPng(automatic, target) == unlabelled);
+    // Bytes that are not UTF-8 go out unlabelled under either setting.
+    const std::string latin1 = ChartTarget("caf\xE9 cr\xE8me", 300, 300, 'M');
+    const std::string bytesPicture = GetPng(automatic, latin1);
+    EXPECT_TRUE(bytesPicture == GetPng(never, latin1));
+    EXPECT_EQ(ScanQr(bytesPicture), "caf\xE9 cr\xE8me");
 }

@@ -74,16 +74,18 @@ std::optional<GrayPicture> DecodeGray(const std::string& png) {
     return picture;
 }
 
-std::optional<std::string> ScanQr(const std::string& png) {
+namespace {
+
+// Runs zbarimg with the options over the picture; its output, or nothing when it found none.
+std::optional<std::string> RunZbarimg(const std::string& png, const std::string& options) {
     char path[] = "/tmp/vexmora-qr-XXXXXX";
     const int file = mkstemp(path);
     if (file < 0) return std::nullopt;
     close(file);
     std::ofstream(path, std::ios::binary)
         .write(png.data(), static_cast<std::streamsize>(png.size()));
-    // -Sbinary hands over the symbol's bytes as they are, without guessing a character set.
     const std::string command =
-        std::string("zbarimg --raw -q --oneshot -Sbinary ") + path + " 2>/dev/null";
+        "zbarimg --raw -q --oneshot " + options + " " + path + " 2>/dev/null";
     FILE* output = popen(command.c_str(), "r");
     std::string text;
     char buffer[4096];
@@ -94,4 +96,15 @@ std::optional<std::string> ScanQr(const std::string& png) {
     std::remove(path);
     if (status != 0) return std::nullopt;
     return text;
+}
+
+}  // namespace
+
+std::optional<std::string> ScanQr(const std::string& png) {
+    // -Sbinary hands over the symbol's bytes as they are, without guessing a character set.
+    return RunZbarimg(png, "-Sbinary");
+}
+
+std::optional<std::string> ScanQrAsText(const std::string& png) {
+    return RunZbarimg(png, "");
 }

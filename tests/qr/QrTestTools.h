@@ -40,3 +40,7 @@ std::optional<GrayPicture> DecodeGray(const std::string& png);
 
 // The bytes of the one QR symbol zbarimg finds in the picture; nothing when it finds none.
 std::optional<std::string> ScanQr(const std::string& png);
+
+// The text a reader shows for the symbol: plain zbarimg, which follows an ECI designator
+// and otherwise guesses the character set.
+std::optional<std::string> ScanQrAsText(const std::string& png);
