@@ -26,12 +26,13 @@ std::string NetworkName(const std::string& social) {
 namespace SitePages {
 
 std::string Index() {
-    return Page("Orvanti software",
-                "<ul>\n"
-                "<li><a href=\"/vexmora.html\">Vexmora \xE2\x80\x93 the free QR-code maker</a></li>\n"
-                "<li><a href=\"/donate-free-software.html\">Donate to free software</a></li>\n"
-                "<li><a href=\"/url-shortener.html\">URL shortener</a></li>\n"
-                "</ul>\n");
+    return Page(
+        "Orvanti software",
+        "<ul>\n"
+        "<li><a href=\"/vexmora.html\">Vexmora \xE2\x80\x93 the free QR-code maker</a></li>\n"
+        "<li><a href=\"/donate-free-software.html\">Donate to free software</a></li>\n"
+        "<li><a href=\"/url-shortener.html\">URL shortener</a></li>\n"
+        "</ul>\n");
 }
 
 std::string ProductPage(const std::string& social, bool playVideo) {
@@ -92,8 +93,10 @@ const char* StatusReason(int status) {
         default:
             break;
     }
-    return status < 300 ? "Success" : status < 400 ? "Redirection" : status < 500 ? "Client Error"
-                                                                                   : "Server Error";
+    return status < 300   ? "Success"
+           : status < 400 ? "Redirection"
+           : status < 500 ? "Client Error"
+                          : "Server Error";
 }
 
 }  // namespace SitePages

@@ -245,8 +245,8 @@ QImage AppLogoImage() {
         p.setBrush(Qt::white);
         p.drawRect(QRectF(corner + QPointF(5, 5), QSizeF(4, 4)));
     }
-    const QRectF modules[] = {{28, 28, 5, 5}, {37, 28, 5, 5}, {33, 33, 4, 4},
-                              {28, 37, 5, 5}, {37, 37, 5, 5}};
+    const QRectF modules[] = {
+        {28, 28, 5, 5}, {37, 28, 5, 5}, {33, 33, 4, 4}, {28, 37, 5, 5}, {37, 37, 5, 5}};
     for (const QRectF& module : modules) p.drawRect(module);
     return image;
 }

@@ -128,8 +128,9 @@ void TAboutDialog::CenterOver(const QWidget* window) {
     QRect frame = QRect(QPoint(0, 0), size())
                       .marginsAdded(known.isNull() && overWindow ? FrameMarginsOf(window) : known);
     const QScreen* display = overWindow ? window->screen() : QGuiApplication::primaryScreen();
-    const QRect area = overWindow ? window->frameGeometry()
-                                  : (display ? display->availableGeometry() : QRect(0, 0, 1024, 768));
+    const QRect area = overWindow
+                           ? window->frameGeometry()
+                           : (display ? display->availableGeometry() : QRect(0, 0, 1024, 768));
     frame.moveCenter(area.center());
     move(frame.topLeft());
 }

@@ -28,14 +28,20 @@ std::string_view Digits(std::string_view text, std::size_t& at) {
     return text.substr(start, at - start);
 }
 
+// A reply may be a whole HTML page; the message names only its start.
+constexpr std::size_t kMaxQuotedLength = 64;
+
 [[noreturn]] void Invalid(std::string_view text) {
-    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+    const std::string quoted(text.substr(0, kMaxQuotedLength));
+    throw EConvertError("'" + quoted + (text.size() > kMaxQuotedLength ? "...'" : "'") +
+                        " is not a valid floating point value");
 }
 
 NumberParts Split(std::string_view text) {
     NumberParts parts;
     std::size_t at = SkipSpaces(text, 0);
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) parts.negative = text[at++] == '-';
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        parts.negative = text[at++] == '-';
     parts.mantissa = at;
     parts.integerDigits = Digits(text, at);
     if (at < text.size() && text[at] == '.') parts.fractionDigits = Digits(text, ++at);
@@ -106,8 +112,10 @@ std::string ShowVersionNumber(float version) {
     if (digits[point + 3] >= '5') {
         std::size_t at = kept.size();
         while (at > 0 && kept[at - 1] == '9') kept[--at] = '0';
-        if (at == 0) kept.insert(kept.begin(), '1');
-        else ++kept[at - 1];
+        if (at == 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[at - 1];
     }
     std::string integerPart = kept.substr(0, kept.size() - 2);
     if (integerPart == "0") integerPart.clear();

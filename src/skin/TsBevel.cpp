@@ -1,7 +1,8 @@
 #include "skin/TsBevel.h"
 
-#include <QPainter>
 #include <qdrawutil.h>
+
+#include <QPainter>
 
 TsBevel::TsBevel(QWidget* parent, Style style)
     : QWidget(parent), SkinData(*this, QString()), style_(style) {

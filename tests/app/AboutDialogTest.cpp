@@ -46,8 +46,9 @@ protected:
         return driver.Answered();
     }
 
-    TestInstallation installation{"\"Version\"=\"1.2\"\r\n\"Website\"=\"http://www.orvanti.example/"
-                                  "vexmora.html\"\r\n"};
+    TestInstallation installation{
+        "\"Version\"=\"1.2\"\r\n\"Website\"=\"http://www.orvanti.example/"
+        "vexmora.html\"\r\n"};
     std::vector<std::string> opened;
     TMainForm form;
 };
@@ -132,8 +133,10 @@ TEST(AboutDialogLayout, ControlsStandWhereTheFormPutsThem) {
     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowSystemMenuHint));
     EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     const Bounds bounds[] = {
-        {"sPanel1", {0, 0, 386, 192}},           {"sBevel1", {12, 12, 362, 127}},
-        {"ImageAppLogo", {22, 24, 100, 100}},    {"sBitBtnOK", {153, 152, 80, 28}},
+        {"sPanel1", {0, 0, 386, 192}},
+        {"sBevel1", {12, 12, 362, 127}},
+        {"ImageAppLogo", {22, 24, 100, 100}},
+        {"sBitBtnOK", {153, 152, 80, 28}},
     };
     for (const auto& [name, rect] : bounds) {
         const auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(name));

@@ -16,10 +16,22 @@ struct ReadCase {
 
 TEST(VersionNumber, ReadsTheWholeTextAsOneNumber) {
     const ReadCase cases[] = {
-        {"1.2", 1.2f},       {"1.20", 1.2f},      {"1.21", 1.21f},    {"2", 2.0f},
-        {"0.9", 0.9f},       {".5", 0.5f},        {"5.", 5.0f},       {"+1.5", 1.5f},
-        {"-1.5", -1.5f},     {"  1.3  ", 1.3f},   {"1e2", 100.0f},    {"1E+2", 100.0f},
-        {"125e-2", 1.25f},   {"0001.50", 1.5f},   {"1234.5", 1234.5f}, {"-0", 0.0f},
+        {"1.2", 1.2f},
+        {"1.20", 1.2f},
+        {"1.21", 1.21f},
+        {"2", 2.0f},
+        {"0.9", 0.9f},
+        {".5", 0.5f},
+        {"5.", 5.0f},
+        {"+1.5", 1.5f},
+        {"-1.5", -1.5f},
+        {"  1.3  ", 1.3f},
+        {"1e2", 100.0f},
+        {"1E+2", 100.0f},
+        {"125e-2", 1.25f},
+        {"0001.50", 1.5f},
+        {"1234.5", 1234.5f},
+        {"-0", 0.0f},
         {"0e99999999999999999999", 0.0f},
     };
     for (const auto& [text, value] : cases) {
@@ -29,10 +41,41 @@ TEST(VersionNumber, ReadsTheWholeTextAsOneNumber) {
 
 TEST(VersionNumber, RefusesEverythingElse) {
     const char* const invalid[] = {
-        "",      " ",     ".",     "+",     "-",      "+.",     "1.2.0", "1.3\n", "1.3\r\n",
-        "\t1.3", "1.3\t", "1,3",   "1 000", "1e",     "1e+",    "e5",    ".e5",   "inf",
-        "-inf",  "nan",   "NaN",   "0x1p3", "0x10",   "1.3a",   "v1.3",  "false", "<html>",
-        "1.3 4", "--1",   "+-1",   "1e2.5", "1. 5",   "1 .5",   "\xA0" "1",
+        "",
+        " ",
+        ".",
+        "+",
+        "-",
+        "+.",
+        "1.2.0",
+        "1.3\n",
+        "1.3\r\n",
+        "\t1.3",
+        "1.3\t",
+        "1,3",
+        "1 000",
+        "1e",
+        "1e+",
+        "e5",
+        ".e5",
+        "inf",
+        "-inf",
+        "nan",
+        "NaN",
+        "0x1p3",
+        "0x10",
+        "1.3a",
+        "v1.3",
+        "false",
+        "<html>",
+        "1.3 4",
+        "--1",
+        "+-1",
+        "1e2.5",
+        "1. 5",
+        "1 .5",
+        "\xA0"
+        "1",
     };
     for (const char* text : invalid) {
         EXPECT_THROW(ReadVersionNumber(text), EConvertError) << '"' << text << '"';
@@ -41,7 +84,10 @@ TEST(VersionNumber, RefusesEverythingElse) {
 
 // Bytes after a NUL are part of the text and make it invalid.
 TEST(VersionNumber, EmbeddedNulIsInvalid) {
-    EXPECT_THROW(ReadVersionNumber(std::string("1.3\0" "5", 5)), EConvertError);
+    EXPECT_THROW(ReadVersionNumber(std::string("1.3\0"
+                                               "5",
+                                               5)),
+                 EConvertError);
 }
 
 // Values are compared as singles: 1.2000001 and 1.2 are the same single.
@@ -76,12 +122,13 @@ TEST(VersionNumber, TinyValuesBecomeZero) {
 // The toolkit switches the C library to the user's number format; reading must not follow.
 // Only machines with a locale that writes a decimal comma can show it.
 TEST(VersionNumber, IgnoresTheProcessLocale) {
-    const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8",
-                                        "nl_NL.UTF-8", "ru_RU.UTF-8"};
+    const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8",  "fr_FR.UTF-8",
+                                        "fr_FR.utf8",  "nl_NL.UTF-8", "ru_RU.UTF-8"};
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     int tried = 0;
     for (const char* name : commaLocales) {
-        if (!std::setlocale(LC_NUMERIC, name) || std::string(std::localeconv()->decimal_point) != ",")
+        if (!std::setlocale(LC_NUMERIC, name) ||
+            std::string(std::localeconv()->decimal_point) != ",")
             continue;
         ++tried;
         EXPECT_EQ(ReadVersionNumber("1.3"), 1.3f) << name;
@@ -99,11 +146,20 @@ struct ShowCase {
 
 TEST(VersionNumber, ShowsTwoDecimals) {
     const ShowCase cases[] = {
-        {1.3f, "1.30"},       {2.0f, "2.00"},         {0.9f, ".90"},
-        {1234.5f, "1234.50"}, {1.21f, "1.21"},        {0.0f, ".00"},
-        {0.004f, ".00"},      {0.006f, ".01"},        {9.999f, "10.00"},
-        {99.995f, "100.00"},  {1234567.0f, "1234567.00"}, {-1.5f, "-1.50"},
-        {-0.001f, ".00"},     {1e10f, "10000000000.00"},
+        {1.3f, "1.30"},
+        {2.0f, "2.00"},
+        {0.9f, ".90"},
+        {1234.5f, "1234.50"},
+        {1.21f, "1.21"},
+        {0.0f, ".00"},
+        {0.004f, ".00"},
+        {0.006f, ".01"},
+        {9.999f, "10.00"},
+        {99.995f, "100.00"},
+        {1234567.0f, "1234567.00"},
+        {-1.5f, "-1.50"},
+        {-0.001f, ".00"},
+        {1e10f, "10000000000.00"},
     };
     for (const auto& [value, shown] : cases) {
         EXPECT_EQ(ShowVersionNumber(value), shown) << value;

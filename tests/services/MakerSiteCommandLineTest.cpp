@@ -46,8 +46,8 @@ TEST(MakerSiteCommandLine, MalformedOptionsAreRefusedWithTheUsage) {
 
 TEST(MakerSiteCommandLine, RangesIncludeTheirEnds) {
     const std::vector<std::string> accepted[] = {
-        {"--version-status", "200"},          {"--version-status", "599"},
-        {"--tutorial-delay-ms", "0"},         {"--tutorial-delay-ms", "3600000"},
+        {"--version-status", "200"},     {"--version-status", "599"},
+        {"--tutorial-delay-ms", "0"},    {"--tutorial-delay-ms", "3600000"},
         {"--set-cookie", "a=1; path=/"},
     };
     for (auto arguments : accepted) {

@@ -121,14 +121,10 @@ TEST(MakerSite, BodiesUpTo64KiBAreTaken) {
 TEST(MakerSite, PagesAreSelfContainedHtml) {
     Site site;
     const std::pair<std::string, std::string> pages[] = {
-        {"/", "href=\"/vexmora.html\""},
-        {"/vexmora.html", "QR-code picture"},
-        {"/vexmora.html?social=fb", "Facebook"},
-        {"/vexmora.html?social=tw", "Twitter"},
-        {"/vexmora.html?social=gp", "Google+"},
-        {"/vexmora.html?playvideo", "video tutorial"},
-        {"/donate-free-software.html", "Donate"},
-        {"/url-shortener.html", "URL shortener"},
+        {"/", "href=\"/vexmora.html\""},          {"/vexmora.html", "QR-code picture"},
+        {"/vexmora.html?social=fb", "Facebook"},  {"/vexmora.html?social=tw", "Twitter"},
+        {"/vexmora.html?social=gp", "Google+"},   {"/vexmora.html?playvideo", "video tutorial"},
+        {"/donate-free-software.html", "Donate"}, {"/url-shortener.html", "URL shortener"},
     };
     for (const auto& [target, shows] : pages) {
         const WebReply page = site.Get(target);

@@ -56,8 +56,9 @@ ServiceProcess::ServiceProcess(const std::string& name, std::vector<std::string>
     arguments.insert(arguments.begin(), {BinaryPath(name), "--port", "0"});
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-    const int errorFd =
-        stderrFile.empty() ? -1 : open(stderrFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int errorFd = stderrFile.empty() ? -1
+                                           : open(stderrFile.c_str(),
+                                                  O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     pid_ = Spawn(arguments, pipeEnds[1], errorFd);
     close(pipeEnds[1]);
     if (errorFd >= 0) close(errorFd);

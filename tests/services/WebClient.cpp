@@ -57,7 +57,8 @@ WebReply Fetch(const WebRequest& request) {
     const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(),
                                                                    curl_easy_cleanup);
     curl_slist* headers = nullptr;
-    for (const std::string& header : request.headers) headers = curl_slist_append(headers, header.c_str());
+    for (const std::string& header : request.headers)
+        headers = curl_slist_append(headers, header.c_str());
     const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headerList(
         headers, curl_slist_free_all);
     curl_easy_setopt(curl.get(), CURLOPT_URL, request.url.c_str());
