@@ -14,6 +14,7 @@ bool IsColor32(const TDeviceBitmap& bitmap) {
 // Nearest sampling as in the stretching blits: the source pixel under the destination
 // pixel's centre.
 std::int64_t SourceIndex(std::int64_t t, std::int64_t dstSize, std::int64_t srcStart, std::int64_t srcSize) {
+    if (dstSize == srcSize) return srcStart + t;  // unscaled: no division
     return srcStart + (2 * t + 1) * srcSize / (2 * dstSize);
 }
 

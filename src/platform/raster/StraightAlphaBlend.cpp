@@ -47,7 +47,8 @@ __attribute__((target("avx2"))) std::size_t BlendRgbRowAvx2(const std::uint8_t* 
     const __m256i wholePixels = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
                                                  0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m256i fourthBytes = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
-    const __m256i opaque = _mm256_setr_epi16(255, 255, 255, 0, 255, 255, 255, 0, 255, 255, 255, 0, 255, 255, 255, 0);
+    // The fourth lane has alpha 0, so it keeps (0 + 255 d + 255) >> 8 = d.
+    const __m256i opaque = _mm256_set1_epi16(255);
     const __m256i round = _mm256_set1_epi16(255);
     const __m256i zero = _mm256_setzero_si256();
     std::size_t x = 0;
