@@ -19,14 +19,15 @@ void DrawOpaque(const TChunkIHDR& header, TDeviceContext& dst, const TRect& rect
     dst.SetStretchBltMode(COLORONCOLOR);
     const auto w = static_cast<int>(header.Width);
     const auto h = static_cast<int>(header.Height);
-    StretchDIBits(dst, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, w, h, header.PixelRows(),
-                  header.BitmapInfo(), SRCCOPY);
+    StretchDIBits(dst, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, w, h,
+                  header.PixelRows(), header.BitmapInfo(), SRCCOPY);
 }
 
 // A memory context holding a bitmap, restoring the context's first bitmap when it goes.
 class TSelectedBitmap {
 public:
-    explicit TSelectedBitmap(TBitmapHandle bitmap) : dc_(CreateCompatibleDC(nullptr)), bitmap_(std::move(bitmap)) {
+    explicit TSelectedBitmap(TBitmapHandle bitmap)
+        : dc_(CreateCompatibleDC(nullptr)), bitmap_(std::move(bitmap)) {
         if (bitmap_) previous_ = dc_->SelectObject(bitmap_);
     }
     ~TSelectedBitmap() {
@@ -60,7 +61,8 @@ void DrawColorKey(const TChunkIHDR& header, TDeviceContext& dst, const TRect& re
     // mappings, so the sequence itself is kept.
     const TDeviceBitmap& canvas = dst.Bitmap();
     if (W == w && H == h && canvas.BitCount() == 32 && !canvas.IsIndexed() &&
-        TransparentDIBits(dst, r.left, r.top, W, H, 0, 0, w, h, header.PixelRows(), header.BitmapInfo(), key)) {
+        TransparentDIBits(dst, r.left, r.top, W, H, 0, 0, w, h, header.PixelRows(),
+                          header.BitmapInfo(), key)) {
         return;
     }
 
@@ -123,7 +125,8 @@ TAlphaGeometry GeometryFor(const TChunkIHDR& header, int W, int H) {
     const bool scaled = W != static_cast<int>(header.Width) || H != static_cast<int>(header.Height);
     const double fx = scaled ? static_cast<double>(W) / header.Width : 1.0;
     const double fy = scaled ? static_cast<double>(H) / header.Height : 1.0;
-    return TAlphaGeometry{SourceColumns(H, header.Height, scaled, fy), SourceColumns(W, header.Width, scaled, fx)};
+    return TAlphaGeometry{SourceColumns(H, header.Height, scaled, fy),
+                          SourceColumns(W, header.Width, scaled, fx)};
 }
 
 // The picture's pixels as the raster layer's blend reads them.
@@ -151,13 +154,15 @@ bool IsInside(const TDeviceBitmap& bitmap, const TRect& r) {
            static_cast<std::uint32_t>(r.bottom) <= bitmap.Height();
 }
 
-void DrawAlpha(const TPNGObject& picture, const TChunkIHDR& header, TDeviceContext& dst, const TRect& rect) {
+void DrawAlpha(const TPNGObject& picture, const TChunkIHDR& header, TDeviceContext& dst,
+               const TRect& rect) {
     const TRect r = rect.Normalized();
     const int W = r.Width();
     const int H = r.Height();
     if (W == 0 || H == 0) return;
     const TAlphaGeometry geometry = GeometryFor(header, W, H);
-    const bool indexed = header.BitmapInfo().header.bitCount <= 8 && header.ColorType != png::kGreyAlpha;
+    const bool indexed =
+        header.BitmapInfo().header.bitCount <= 8 && header.ColorType != png::kGreyAlpha;
     const TPaletteAlpha palette = indexed ? PaletteAlphaOf(picture, header) : TPaletteAlpha{};
 
     const TStraightAlphaPicture source = PictureOf(header, palette);
@@ -186,7 +191,9 @@ void DrawAlpha(const TPNGObject& picture, const TChunkIHDR& header, TDeviceConte
 
 }  // namespace
 
-bool TPNGObject::IsTransparent() const { return TransparencyKind() != tkNone; }
+bool TPNGObject::IsTransparent() const {
+    return TransparencyKind() != tkNone;
+}
 
 void TPNGObject::PaintTo(TCanvas& canvas, const TRect& rect) const {
     if (IsEmpty()) return;
@@ -194,8 +201,14 @@ void TPNGObject::PaintTo(TCanvas& canvas, const TRect& rect) const {
     if (header.PixelRows() == nullptr) return;
     TDeviceContext& dst = canvas.Handle();
     switch (TransparencyKind()) {
-        case tkNone: DrawOpaque(header, dst, rect); break;
-        case tkColorKey: DrawColorKey(header, dst, rect, TransparentKeyColor()); break;
-        case tkAlpha: DrawAlpha(*this, header, dst, rect); break;
+        case tkNone:
+            DrawOpaque(header, dst, rect);
+            break;
+        case tkColorKey:
+            DrawColorKey(header, dst, rect, TransparentKeyColor());
+            break;
+        case tkAlpha:
+            DrawAlpha(*this, header, dst, rect);
+            break;
     }
 }

@@ -125,10 +125,8 @@ TColor TPNGObject::PixelAt(std::int32_t x, std::int32_t y) const {
             const std::uint8_t grey = row[column];
             return MakeColor(grey, grey, grey);
         }
-        default: {
-            const std::uint8_t* pixel = row + 3 * static_cast<std::size_t>(column);
-            return MakeColor(pixel[2], pixel[1], pixel[0]);
-        }
+        default:
+            return raster::RgbPixel(row, column);
     }
 }
 
@@ -149,14 +147,10 @@ void TPNGObject::SetPixelAt(std::int32_t x, std::int32_t y, TColor color) {
             break;
         }
         case png::kGreyAlpha:
-            row[column] = ColorRed(color);
+            raster::SetPackedIndex(row, column, 8, ColorRed(color));
             break;
-        default: {
-            std::uint8_t* pixel = row + 3 * static_cast<std::size_t>(column);
-            pixel[2] = ColorRed(color);
-            pixel[1] = ColorGreen(color);
-            pixel[0] = ColorBlue(color);
+        default:
+            raster::SetRgbPixel(row, column, color);
             break;
-        }
     }
 }

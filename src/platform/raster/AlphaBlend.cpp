@@ -13,15 +13,19 @@ bool IsColor32(const TDeviceBitmap& bitmap) {
 
 // Nearest sampling as in the stretching blits: the source pixel under the destination
 // pixel's centre.
-std::int64_t SourceIndex(std::int64_t t, std::int64_t dstSize, std::int64_t srcStart, std::int64_t srcSize) {
+std::int64_t SourceIndex(std::int64_t t, std::int64_t dstSize, std::int64_t srcStart,
+                         std::int64_t srcSize) {
     if (dstSize == srcSize) return srcStart + t;  // unscaled: no division
     return srcStart + (2 * t + 1) * srcSize / (2 * dstSize);
 }
 
-inline unsigned Div255(unsigned v) { return (v + 127) / 255; }
+inline unsigned Div255(unsigned v) {
+    return (v + 127) / 255;
+}
 
 void BlendConstant(const std::uint8_t* s, std::uint8_t* d, unsigned c) {
-    for (int i = 0; i < 4; ++i) d[i] = static_cast<std::uint8_t>(Div255(s[i] * c + d[i] * (255 - c)));
+    for (int i = 0; i < 4; ++i)
+        d[i] = static_cast<std::uint8_t>(Div255(s[i] * c + d[i] * (255 - c)));
 }
 
 void BlendPremultiplied(const std::uint8_t* s, std::uint8_t* d, unsigned c) {
@@ -65,8 +69,11 @@ bool AlphaBlend(TDeviceContext& dst, int x, int y, int width, int height, const 
     TDeviceBitmap& target = dst.Bitmap();
     const TDeviceBitmap& source = src.Bitmap();
     if (blend.BlendOp != AC_SRC_OVER || !IsColor32(target) || !IsColor32(source)) return false;
-    if (width < 0 || height < 0 || srcWidth < 0 || srcHeight < 0 || srcX < 0 || srcY < 0) return false;
-    if (std::int64_t{srcX} + srcWidth > source.Width() || std::int64_t{srcY} + srcHeight > source.Height()) return false;
+    if (width < 0 || height < 0 || srcWidth < 0 || srcHeight < 0 || srcX < 0 || srcY < 0)
+        return false;
+    if (std::int64_t{srcX} + srcWidth > source.Width() ||
+        std::int64_t{srcY} + srcHeight > source.Height())
+        return false;
     if (width == 0 || height == 0 || srcWidth == 0 || srcHeight == 0) return true;
 
     const std::int64_t x0 = std::max<std::int64_t>(x, 0);
@@ -85,8 +92,8 @@ bool AlphaBlend(TDeviceContext& dst, int x, int y, int width, int height, const 
     const TDibSection* from = snapshot ? &*snapshot : &source.Pixels();
     for (std::int64_t row = y0; row < y1; ++row) {
         const auto s = static_cast<std::uint32_t>(SourceIndex(row - y, height, srcY, srcHeight));
-        BlendRow(from->RowAddress(s), columns, target.Pixels().RowAddress(static_cast<std::uint32_t>(row)) + 4 * x0,
-                 blend);
+        BlendRow(from->RowAddress(s), columns,
+                 target.Pixels().RowAddress(static_cast<std::uint32_t>(row)) + 4 * x0, blend);
     }
     return true;
 }

@@ -119,17 +119,18 @@ VEXMORA_VBMI TBytePlanes LoadPlanes(const TWordTable& table) {
 // sixteen pixels.
 VEXMORA_VBMI __m512i LaneOrder() {
     alignas(64) std::uint8_t order[64];
-    for (int q = 0; q < 64; ++q) order[q] = static_cast<std::uint8_t>(16 * (q % 16 / 4) + 4 * (q / 16) + q % 4);
+    for (int q = 0; q < 64; ++q)
+        order[q] = static_cast<std::uint8_t>(16 * (q % 16 / 4) + 4 * (q / 16) + q % 4);
     return _mm512_load_si512(order);
 }
 
 // The words of up to 64 values (those of the mask), in order: out[m] holds values 16m to
 // 16m + 15.
-VEXMORA_VBMI void LookUp64(const TBytePlanes& t, __m512i order,
-                                                                 const std::uint8_t* values, __mmask64 present,
-                                                                 __m512i* out) {
+VEXMORA_VBMI void LookUp64(const TBytePlanes& t, __m512i order, const std::uint8_t* values,
+                           __mmask64 present, __m512i* out) {
     // The zero-masking forms: the plain ones trip a false uninitialised warning in GCC 12.
-    const __m512i index = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, order, _mm512_maskz_loadu_epi8(present, values));
+    const __m512i index = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, order,
+                                                        _mm512_maskz_loadu_epi8(present, values));
     const __mmask64 high = _mm512_movepi8_mask(index);
     __m512i plane[4];
     for (int k = 0; k < 4; ++k) {
@@ -151,7 +152,8 @@ VEXMORA_VBMI void LookUp64(const TBytePlanes& t, __m512i order,
 inline __mmask16 GroupMask(std::size_t remaining, int m) {
     const std::size_t first = 16 * static_cast<std::size_t>(m);
     if (remaining <= first) return 0;
-    return remaining - first >= 16 ? __mmask16{0xFFFF} : static_cast<__mmask16>((1u << (remaining - first)) - 1);
+    return remaining - first >= 16 ? __mmask16{0xFFFF}
+                                   : static_cast<__mmask16>((1u << (remaining - first)) - 1);
 }
 
 VEXMORA_VBMI std::size_t ColorFromBytesVbmi(TStoreOp op, const std::uint8_t* values,
@@ -202,7 +204,8 @@ VEXMORA_VBMI std::size_t KeyFromBytesVbmi(const std::uint8_t* values, const TWor
             // Per pixel 0xF (all bytes) or, keyed, 0x8 (the fourth byte only); none outside.
             const __mmask64 bytes = ~(_pdep_u64(keyed, 0x1111111111111111ull) * 7) &
                                     (_pdep_u64(group, 0x1111111111111111ull) * 15);
-            _mm512_mask_storeu_epi8(to + 4 * (x + 16 * static_cast<std::size_t>(m)), bytes, words[m]);
+            _mm512_mask_storeu_epi8(to + 4 * (x + 16 * static_cast<std::size_t>(m)), bytes,
+                                    words[m]);
         }
     }
     return count;

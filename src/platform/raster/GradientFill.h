@@ -38,4 +38,5 @@ inline constexpr std::int32_t kMaxGradientCoordinate = 1 << 16;
 // Answers false, drawing nothing, for another mode, an index beyond the vertices, a vertex
 // beyond kMaxGradientCoordinate or another bitmap kind.
 bool GradientFill(TDeviceContext& dst, const TTriVertex* vertices, std::uint32_t vertexCount,
-                  const TGradientTriangle* triangles, std::uint32_t triangleCount, std::uint32_t mode);
+                  const TGradientTriangle* triangles, std::uint32_t triangleCount,
+                  std::uint32_t mode);

@@ -47,11 +47,13 @@ TRect ClipToBitmap(const TDeviceBitmap& bitmap, const TRect& rect) {
 }
 
 std::uint8_t* PixelAt(TDeviceBitmap& bitmap, int x, int y) {
-    return bitmap.Pixels().RowAddress(static_cast<std::uint32_t>(y)) + 4 * static_cast<std::size_t>(x);
+    return bitmap.Pixels().RowAddress(static_cast<std::uint32_t>(y)) +
+           4 * static_cast<std::size_t>(x);
 }
 
 const std::uint8_t* PixelAt(const TDeviceBitmap& bitmap, int x, int y) {
-    return bitmap.Pixels().RowAddress(static_cast<std::uint32_t>(y)) + 4 * static_cast<std::size_t>(x);
+    return bitmap.Pixels().RowAddress(static_cast<std::uint32_t>(y)) +
+           4 * static_cast<std::size_t>(x);
 }
 
 std::uint8_t MixChannel(std::uint8_t a, std::uint8_t b, double k) {
@@ -59,8 +61,8 @@ std::uint8_t MixChannel(std::uint8_t a, std::uint8_t b, double k) {
 }
 
 // Chooses the piece pixel or, for magenta pieces over a parent picture, the parent's pixel.
-const std::uint8_t* PieceOrParent(const std::uint8_t* piece, const TMaskedPieceParent& parent, int x,
-                                  int y) {
+const std::uint8_t* PieceOrParent(const std::uint8_t* piece, const TMaskedPieceParent& parent,
+                                  int x, int y) {
     if (parent.picture == nullptr) return piece;
     if (piece[0] != 0xFF || piece[1] != 0 || piece[2] != 0xFF || piece[3] != 0) return piece;
     const int px = x - parent.originX;
@@ -75,7 +77,8 @@ const std::uint8_t* PieceOrParent(const std::uint8_t* piece, const TMaskedPieceP
 
 TColor MixColors(TColor a, TColor b, double k) {
     k = std::clamp(k, 0.0, 1.0);
-    return MakeColor(MixChannel(ColorRed(a), ColorRed(b), k), MixChannel(ColorGreen(a), ColorGreen(b), k),
+    return MakeColor(MixChannel(ColorRed(a), ColorRed(b), k),
+                     MixChannel(ColorGreen(a), ColorGreen(b), k),
                      MixChannel(ColorBlue(a), ColorBlue(b), k)) |
            (a & 0xFF000000u);
 }
@@ -84,7 +87,8 @@ void BlendRect(TDeviceBitmap& target, const TDeviceBitmap& source, std::uint8_t 
                int targetY, const TRect& sourceRect) {
     if (!IsColor32(target) || !IsColor32(source)) return;
     const TRect r = sourceRect.Normalized();
-    const TClip c = ClipAreas({{targetX, targetY, &target}, {r.left, r.top, &source}}, r.Width(), r.Height());
+    const TClip c =
+        ClipAreas({{targetX, targetY, &target}, {r.left, r.top, &source}}, r.Width(), r.Height());
     if (c.width <= 0 || c.height <= 0) return;
     const unsigned w = weight;
     const auto bytes = 4 * static_cast<std::size_t>(c.width);
@@ -115,12 +119,14 @@ void BlendColorRect(TDeviceBitmap& target, const TRect& rect, int percent, TColo
 }
 
 void BlendMaskedPiece(TDeviceBitmap& target, int targetX, int targetY, const TDeviceBitmap& source,
-                      const TRect& sourceRect, int maskX, int maskY, const TMaskedPieceParent& parent) {
+                      const TRect& sourceRect, int maskX, int maskY,
+                      const TMaskedPieceParent& parent) {
     if (!IsColor32(target) || !IsColor32(source)) return;
     if (parent.picture != nullptr && !IsColor32(*parent.picture)) return;
     const TRect piece = sourceRect.Normalized();
-    const TClip c = ClipAreas({{targetX, targetY, &target}, {piece.left, piece.top, &source}, {maskX, maskY, &source}},
-                              piece.Width(), piece.Height());
+    const TClip c = ClipAreas(
+        {{targetX, targetY, &target}, {piece.left, piece.top, &source}, {maskX, maskY, &source}},
+        piece.Width(), piece.Height());
     if (c.width <= 0 || c.height <= 0) return;
     for (int y = c.offsetY; y < c.offsetY + c.height; ++y) {
         std::uint8_t* t = PixelAt(target, targetX + c.offsetX, targetY + y);
@@ -143,8 +149,8 @@ void GrayRect(TDeviceBitmap& target, const TRect& rect) {
     for (int y = r.top; y < r.bottom; ++y) {
         std::uint8_t* pixel = r.left < r.right ? PixelAt(target, r.left, y) : nullptr;
         for (int x = r.left; x < r.right; ++x, pixel += 4) {
-            const auto grey =
-                static_cast<std::uint8_t>((77u * pixel[2] + 151u * pixel[1] + 28u * pixel[0] + 128) >> 8);
+            const auto grey = static_cast<std::uint8_t>(
+                (77u * pixel[2] + 151u * pixel[1] + 28u * pixel[0] + 128) >> 8);
             pixel[0] = pixel[1] = pixel[2] = grey;
         }
     }

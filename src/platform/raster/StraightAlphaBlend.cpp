@@ -19,7 +19,8 @@ bool IsColor32(const TDeviceBitmap& bitmap) {
 // (c * a + (255 - a) * d + 255) div 256 for blue, green and red of one destination pixel. The
 // three components ride in 16-bit lanes of one 64-bit word: no lane can exceed 255 * 255 +
 // 255, so two multiplications do the work of six.
-inline void Blend(std::uint8_t* d, std::uint8_t blue, std::uint8_t green, std::uint8_t red, unsigned a) {
+inline void Blend(std::uint8_t* d, std::uint8_t blue, std::uint8_t green, std::uint8_t red,
+                  unsigned a) {
     const std::uint64_t c = blue | (std::uint64_t{green} << 16) | (std::uint64_t{red} << 32);
     const std::uint64_t e = d[0] | (std::uint64_t{d[1]} << 16) | (std::uint64_t{d[2]} << 32);
     const std::uint64_t m = (c * a + e * (255 - a) + 0x000000FF00FF00FFull) >> 8;
@@ -32,20 +33,26 @@ inline void Blend(std::uint8_t* d, std::uint8_t blue, std::uint8_t green, std::u
 // Eight pixels of an unscaled 24-bit row at a time, in 16-bit lanes: the same
 // (c * a + (255 - a) * d + 255) >> 8 as Blend, the fourth byte kept by blending it with
 // alpha 0. Answers how many pixels it did; the caller blends the rest.
-__attribute__((target("avx2"))) std::size_t BlendRgbRowAvx2(const std::uint8_t* row, const std::uint8_t* alpha,
+__attribute__((target("avx2"))) std::size_t BlendRgbRowAvx2(const std::uint8_t* row,
+                                                            const std::uint8_t* alpha,
                                                             std::size_t count, std::uint8_t* out) {
     // Source bytes b g r of two pixels per 128-bit lane into 16-bit lanes b g r 0.
-    const __m256i firstPair = _mm256_setr_epi8(0, -1, 1, -1, 2, -1, -1, -1, 3, -1, 4, -1, 5, -1, -1, -1,  //
-                                               0, -1, 1, -1, 2, -1, -1, -1, 3, -1, 4, -1, 5, -1, -1, -1);
-    const __m256i secondPair = _mm256_setr_epi8(6, -1, 7, -1, 8, -1, -1, -1, 9, -1, 10, -1, 11, -1, -1, -1,  //
-                                                6, -1, 7, -1, 8, -1, -1, -1, 9, -1, 10, -1, 11, -1, -1, -1);
+    const __m256i firstPair =
+        _mm256_setr_epi8(0, -1, 1, -1, 2, -1, -1, -1, 3, -1, 4, -1, 5, -1, -1, -1,  //
+                         0, -1, 1, -1, 2, -1, -1, -1, 3, -1, 4, -1, 5, -1, -1, -1);
+    const __m256i secondPair =
+        _mm256_setr_epi8(6, -1, 7, -1, 8, -1, -1, -1, 9, -1, 10, -1, 11, -1, -1, -1,  //
+                         6, -1, 7, -1, 8, -1, -1, -1, 9, -1, 10, -1, 11, -1, -1, -1);
     // The eight alpha bytes sit in both lanes; each lane takes its own four.
-    const __m256i firstAlpha = _mm256_setr_epi8(0, -1, 0, -1, 0, -1, -1, -1, 1, -1, 1, -1, 1, -1, -1, -1,  //
-                                                4, -1, 4, -1, 4, -1, -1, -1, 5, -1, 5, -1, 5, -1, -1, -1);
-    const __m256i secondAlpha = _mm256_setr_epi8(2, -1, 2, -1, 2, -1, -1, -1, 3, -1, 3, -1, 3, -1, -1, -1,  //
-                                                 6, -1, 6, -1, 6, -1, -1, -1, 7, -1, 7, -1, 7, -1, -1, -1);
-    const __m256i wholePixels = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
-                                                 0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m256i firstAlpha =
+        _mm256_setr_epi8(0, -1, 0, -1, 0, -1, -1, -1, 1, -1, 1, -1, 1, -1, -1, -1,  //
+                         4, -1, 4, -1, 4, -1, -1, -1, 5, -1, 5, -1, 5, -1, -1, -1);
+    const __m256i secondAlpha =
+        _mm256_setr_epi8(2, -1, 2, -1, 2, -1, -1, -1, 3, -1, 3, -1, 3, -1, -1, -1,  //
+                         6, -1, 6, -1, 6, -1, -1, -1, 7, -1, 7, -1, 7, -1, -1, -1);
+    const __m256i wholePixels =
+        _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
+                         0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m256i fourthBytes = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
     // The fourth lane has alpha 0, so it keeps (0 + 255 d + 255) >> 8 = d.
     const __m256i opaque = _mm256_set1_epi16(255);
@@ -61,12 +68,14 @@ __attribute__((target("avx2"))) std::size_t BlendRgbRowAvx2(const std::uint8_t* 
         const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 3 * x));
         const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + 3 * x + 12));
         const __m256i source = _mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1);
-        const __m256i destination = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + 4 * x));
+        const __m256i destination =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + 4 * x));
         if (alphaBytes == -1) {
             // Opaque everywhere: the blend gives the source colour, the fourth byte stays.
             const __m256i colour = _mm256_shuffle_epi8(source, wholePixels);
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 4 * x),
-                                _mm256_or_si256(colour, _mm256_and_si256(destination, fourthBytes)));
+            _mm256_storeu_si256(
+                reinterpret_cast<__m256i*>(out + 4 * x),
+                _mm256_or_si256(colour, _mm256_and_si256(destination, fourthBytes)));
             continue;
         }
         const __m256i c1 = _mm256_shuffle_epi8(source, firstPair);
@@ -94,7 +103,8 @@ __attribute__((target("avx2"))) std::size_t BlendRgbRowAvx2(const std::uint8_t* 
 
 // An unscaled 24-bit row: no column mapping, and eight pixels at a time where the processor
 // allows.
-void BlendRgbRow(const std::uint8_t* row, const std::uint8_t* alpha, std::size_t count, std::uint8_t* out) {
+void BlendRgbRow(const std::uint8_t* row, const std::uint8_t* alpha, std::size_t count,
+                 std::uint8_t* out) {
     std::size_t x = 0;
 #if VEXMORA_BLEND_AVX2
     if (raster::HasAvx2()) x = BlendRgbRowAvx2(row, alpha, count, out);
@@ -111,10 +121,11 @@ bool InOrder(const std::vector<std::uint32_t>& columns) {
 
 // One destination row from source row sourceRow. The blend leaves d at a = 0 and gives c at
 // a = 255, so each kind needs one loop body only.
-void BlendRow(const TStraightAlphaPicture& p, std::uint32_t sourceRow, const std::vector<std::uint32_t>& columns,
-              std::uint8_t* out) {
+void BlendRow(const TStraightAlphaPicture& p, std::uint32_t sourceRow,
+              const std::vector<std::uint32_t>& columns, std::uint8_t* out) {
     const std::uint8_t* row = p.pixels->RowAddress(sourceRow);
-    const std::uint8_t* alpha = p.alpha != nullptr ? p.alpha + std::size_t{p.pixels->Width()} * sourceRow : nullptr;
+    const std::uint8_t* alpha =
+        p.alpha != nullptr ? p.alpha + std::size_t{p.pixels->Width()} * sourceRow : nullptr;
     switch (p.kind) {
         case TStraightAlphaPicture::TKind::Rgb:
             if (columns.size() == p.pixels->Width() && InOrder(columns)) {
@@ -159,13 +170,16 @@ bool IndexesHaveColors(const TStraightAlphaPicture& p, const std::vector<std::ui
 
 }  // namespace
 
-bool BlendStraightAlpha(TDeviceContext& dst, int left, int top, const TStraightAlphaPicture& picture,
-                        const std::vector<std::uint32_t>& columns, const std::vector<std::uint32_t>& rows) {
+bool BlendStraightAlpha(TDeviceContext& dst, int left, int top,
+                        const TStraightAlphaPicture& picture,
+                        const std::vector<std::uint32_t>& columns,
+                        const std::vector<std::uint32_t>& rows) {
     TDeviceBitmap& target = dst.Bitmap();
     if (!IsColor32(target) || !IndexesHaveColors(picture, columns, rows)) return false;
     for (std::size_t y = 0; y < rows.size(); ++y) {
-        std::uint8_t* out = target.Pixels().RowAddress(static_cast<std::uint32_t>(top + static_cast<int>(y))) +
-                            4 * static_cast<std::size_t>(left);
+        std::uint8_t* out =
+            target.Pixels().RowAddress(static_cast<std::uint32_t>(top + static_cast<int>(y))) +
+            4 * static_cast<std::size_t>(left);
         BlendRow(picture, rows[y], columns, out);
     }
     return true;

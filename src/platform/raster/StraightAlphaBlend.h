@@ -33,5 +33,7 @@ struct TStraightAlphaPicture {
 // and 255 gives c); the fourth byte stays. The destination area must lie inside the bitmap
 // and the maps inside the picture. Answers false, changing no pixel, when an index at or
 // above indexCount is met, or for another destination kind.
-bool BlendStraightAlpha(TDeviceContext& dst, int left, int top, const TStraightAlphaPicture& picture,
-                        const std::vector<std::uint32_t>& columns, const std::vector<std::uint32_t>& rows);
+bool BlendStraightAlpha(TDeviceContext& dst, int left, int top,
+                        const TStraightAlphaPicture& picture,
+                        const std::vector<std::uint32_t>& columns,
+                        const std::vector<std::uint32_t>& rows);

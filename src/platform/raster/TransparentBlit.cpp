@@ -12,7 +12,8 @@ using namespace raster;
 
 namespace {
 
-std::int64_t SourceIndex(std::int64_t t, std::int64_t dstSize, std::int64_t srcStart, std::int64_t srcSize) {
+std::int64_t SourceIndex(std::int64_t t, std::int64_t dstSize, std::int64_t srcStart,
+                         std::int64_t srcSize) {
     if (dstSize == srcSize) return srcStart + t;  // unscaled: no division
     return srcStart + (2 * t + 1) * srcSize / (2 * dstSize);
 }
@@ -37,9 +38,10 @@ TKeyTables TablesFor(const TPixelView& view, std::uint32_t key) {
 
 // An unscaled row of 8-bit indexes: sixteen at a time where the processor allows, otherwise
 // two table reads per pixel and no decisions.
-void KeyBytes(const std::uint8_t* from, const TKeyTables& t, const kernels::TWordTable& words, std::uint32_t key,
-              std::uint32_t count, std::uint8_t* to) {
-    const auto done = static_cast<std::uint32_t>(kernels::KeyFromBytes(from, words, key, count, to));
+void KeyBytes(const std::uint8_t* from, const TKeyTables& t, const kernels::TWordTable& words,
+              std::uint32_t key, std::uint32_t count, std::uint8_t* to) {
+    const auto done =
+        static_cast<std::uint32_t>(kernels::KeyFromBytes(from, words, key, count, to));
     const std::uint32_t* keep = t.keep.data();
     const std::uint32_t* put = t.put.data();
     to += 4 * std::size_t{done};
@@ -52,8 +54,8 @@ void KeyBytes(const std::uint8_t* from, const TKeyTables& t, const kernels::TWor
 }
 
 // Any other row: source values by column (already read), then the same rule.
-void KeyValues(const std::uint32_t* values, const std::vector<std::uint32_t>& columns, const TKeyTables* tables,
-               std::uint32_t key, std::uint8_t* to) {
+void KeyValues(const std::uint32_t* values, const std::vector<std::uint32_t>& columns,
+               const TKeyTables* tables, std::uint32_t key, std::uint8_t* to) {
     for (std::uint32_t column : columns) {
         std::uint32_t d = 0;
         std::memcpy(&d, to, 4);
@@ -77,8 +79,10 @@ bool TransparentDIBits(TDeviceContext& dst, int x, int y, int width, int height,
     TDeviceBitmap& target = dst.Bitmap();
     if (target.BitCount() != 32 || target.IsIndexed() || target.IsMonochrome()) return false;
     const auto src = ViewOf(bits, info);
-    if (!src || width < 0 || height < 0 || srcWidth < 0 || srcHeight < 0 || srcX < 0 || srcY < 0) return false;
-    if (std::int64_t{srcX} + srcWidth > src->width || std::int64_t{srcY} + srcHeight > src->height) return false;
+    if (!src || width < 0 || height < 0 || srcWidth < 0 || srcHeight < 0 || srcX < 0 || srcY < 0)
+        return false;
+    if (std::int64_t{srcX} + srcWidth > src->width || std::int64_t{srcY} + srcHeight > src->height)
+        return false;
     if (width == 0 || height == 0 || srcWidth == 0 || srcHeight == 0) return true;
     // srcY of a bottom-up bitmap counts from its bottom row.
     const std::int64_t top = src->topDown ? srcY : std::int64_t{src->height} - srcY - srcHeight;
@@ -101,7 +105,8 @@ bool TransparentDIBits(TDeviceContext& dst, int x, int y, int width, int height,
     const bool indexed = src->domain == TPixelDomain::Index;
     const TKeyTables tables = indexed ? TablesFor(*src, key) : TKeyTables{};
     std::vector<std::uint32_t> colours;
-    for (std::uint32_t v = 0; indexed && v < tables.keep.size(); ++v) colours.push_back(src->IndexColor(v));
+    for (std::uint32_t v = 0; indexed && v < tables.keep.size(); ++v)
+        colours.push_back(src->IndexColor(v));
     const kernels::TWordTable words(colours.data(), colours.size());
     std::vector<std::uint32_t> values(span);
     for (std::int64_t row = y0; row < y1; ++row) {

@@ -10,8 +10,12 @@ namespace {
 
 using Words = std::vector<std::vector<std::uint32_t>>;
 
-TBlendFunction Constant(std::uint8_t alpha) { return TBlendFunction{AC_SRC_OVER, 0, alpha, 0}; }
-TBlendFunction Premultiplied(std::uint8_t alpha) { return TBlendFunction{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA}; }
+TBlendFunction Constant(std::uint8_t alpha) {
+    return TBlendFunction{AC_SRC_OVER, 0, alpha, 0};
+}
+TBlendFunction Premultiplied(std::uint8_t alpha) {
+    return TBlendFunction{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
+}
 
 TEST(AlphaBlendTest, ConstantAlphaBlendsEveryByte) {
     auto src = TTestSurface::Words({{0x80FF0000}});
@@ -49,11 +53,13 @@ TEST(AlphaBlendTest, StretchesByNearestSamplingAndClips) {
     auto src = TTestSurface::Words({{0xFF000001, 0xFF000002, 0xFF000003, 0xFF000004}});
     auto wide = TTestSurface::Words({{0, 0, 0, 0, 0, 0, 0, 0}});
     ASSERT_TRUE(AlphaBlend(*wide.dc, 0, 0, 8, 1, *src.dc, 0, 0, 4, 1, Premultiplied(255)));
-    EXPECT_EQ(wide.WordRows()[0], (std::vector<std::uint32_t>{0xFF000001, 0xFF000001, 0xFF000002, 0xFF000002,
-                                                             0xFF000003, 0xFF000003, 0xFF000004, 0xFF000004}));
+    EXPECT_EQ(wide.WordRows()[0],
+              (std::vector<std::uint32_t>{0xFF000001, 0xFF000001, 0xFF000002, 0xFF000002,
+                                          0xFF000003, 0xFF000003, 0xFF000004, 0xFF000004}));
     auto narrow = TTestSurface::Words({{0, 0}});
     ASSERT_TRUE(AlphaBlend(*narrow.dc, 0, 0, 2, 1, *src.dc, 0, 0, 4, 1, Premultiplied(255)));
-    EXPECT_EQ(narrow.WordRows(), (Words{{0xFF000002, 0xFF000004}})) << "the pixels under the centres";
+    EXPECT_EQ(narrow.WordRows(), (Words{{0xFF000002, 0xFF000004}}))
+        << "the pixels under the centres";
 
     auto clipped = TTestSurface::Words({{0, 0}});
     ASSERT_TRUE(AlphaBlend(*clipped.dc, -2, 0, 4, 1, *src.dc, 0, 0, 4, 1, Premultiplied(255)));
@@ -63,14 +69,18 @@ TEST(AlphaBlendTest, StretchesByNearestSamplingAndClips) {
 TEST(AlphaBlendTest, RefusesWhatThePlatformRefuses) {
     auto src = TTestSurface::Words({{0xFF000001, 0xFF000002}});
     auto dst = TTestSurface::Words({{7, 7}});
-    EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 2, 1, *src.dc, 1, 0, 2, 1, Premultiplied(255))) << "source too small";
+    EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 2, 1, *src.dc, 1, 0, 2, 1, Premultiplied(255)))
+        << "source too small";
     EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 2, 1, *src.dc, -1, 0, 2, 1, Premultiplied(255)));
-    EXPECT_FALSE(AlphaBlend(*dst.dc, 2, 0, -2, 1, *src.dc, 0, 0, 2, 1, Premultiplied(255))) << "no mirroring";
-    EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 2, 1, *src.dc, 0, 0, 2, 1, TBlendFunction{1, 0, 255, 0}));
+    EXPECT_FALSE(AlphaBlend(*dst.dc, 2, 0, -2, 1, *src.dc, 0, 0, 2, 1, Premultiplied(255)))
+        << "no mirroring";
+    EXPECT_FALSE(
+        AlphaBlend(*dst.dc, 0, 0, 2, 1, *src.dc, 0, 0, 2, 1, TBlendFunction{1, 0, 255, 0}));
     auto mono = TTestSurface::Mono({{1, 0}});
     EXPECT_FALSE(AlphaBlend(*dst.dc, 0, 0, 2, 1, *mono.dc, 0, 0, 2, 1, Premultiplied(255)));
     EXPECT_EQ(dst.WordRows(), (Words{{7, 7}}));
-    EXPECT_TRUE(AlphaBlend(*dst.dc, 0, 0, 0, 1, *src.dc, 0, 0, 2, 1, Premultiplied(255))) << "empty is done";
+    EXPECT_TRUE(AlphaBlend(*dst.dc, 0, 0, 0, 1, *src.dc, 0, 0, 2, 1, Premultiplied(255)))
+        << "empty is done";
 
     // Within one bitmap the source is read as it was before the blend.
     auto self = TTestSurface::Words({{0xFF000001, 0xFF000002, 0xFF000003}});
@@ -99,7 +109,8 @@ TEST(BlendColorRectTest, ColourTakesTheRemainingShareFourthByteStays) {
     BlendColorRect(*target.bitmap, TRect{1, 0, 5, 3}, 100, MakeColor(0, 0, 0));
     EXPECT_EQ(target.WordRows()[0][1], 0x11223344u) << "100 % keeps the pixel";
     BlendColorRect(*target.bitmap, TRect{2, 1, 1, 0}, 0, MakeColor(1, 2, 3));
-    EXPECT_EQ(target.WordRows()[0][1], 0x11010203u) << "0 % is the colour; reversed rectangles count";
+    EXPECT_EQ(target.WordRows()[0][1], 0x11010203u)
+        << "0 % is the colour; reversed rectangles count";
 }
 
 TEST(MaskedPieceTest, BlackMaskShowsThePieceWhiteKeepsTheTarget) {
@@ -133,7 +144,8 @@ TEST(GreyAndMixTest, DisabledGreyAndColourMixing) {
     // (77 * 255 + 128) >> 8 = 77; white stays white; black stays black.
     EXPECT_EQ(target.WordRows(), (Words{{0x124D4D4D, 0x34FFFFFF, 0x56000000}}));
 
-    EXPECT_EQ(MixColors(MakeColor(255, 0, 10), MakeColor(0, 255, 20), 0.4), MakeColor(102, 153, 16));
+    EXPECT_EQ(MixColors(MakeColor(255, 0, 10), MakeColor(0, 255, 20), 0.4),
+              MakeColor(102, 153, 16));
     EXPECT_EQ(MixColors(0xFF00FF, 0x000000, 1.0), 0xFF00FFu);
 }
 

@@ -16,7 +16,8 @@ constexpr std::uint32_t kD = 0xDDEEFF00;
 constexpr std::uint32_t kOld = 0x7F010203;
 
 Words Filled(int width, int height, std::uint32_t word) {
-    return Words(static_cast<std::size_t>(height), std::vector<std::uint32_t>(static_cast<std::size_t>(width), word));
+    return Words(static_cast<std::size_t>(height),
+                 std::vector<std::uint32_t>(static_cast<std::size_t>(width), word));
 }
 
 TEST(FourthByteTest, UnscaledCopyInsideAndClippedAtEitherBitmap) {
@@ -40,7 +41,8 @@ TEST(FourthByteTest, StretchedAndMirroredCopies) {
     auto src = TTestSurface::Words({{kA, kB}, {kC, kD}});
     auto doubled = TTestSurface::Words(Filled(4, 4, kOld));
     ASSERT_TRUE(StretchBlt(*doubled.dc, 0, 0, 4, 4, *src.dc, 0, 0, 2, 2, SRCCOPY));
-    EXPECT_EQ(doubled.WordRows(), (Words{{kA, kA, kB, kB}, {kA, kA, kB, kB}, {kC, kC, kD, kD}, {kC, kC, kD, kD}}));
+    EXPECT_EQ(doubled.WordRows(),
+              (Words{{kA, kA, kB, kB}, {kA, kA, kB, kB}, {kC, kC, kD, kD}, {kC, kC, kD, kD}}));
 
     auto mirrored = TTestSurface::Words(Filled(2, 2, kOld));
     ASSERT_TRUE(StretchBlt(*mirrored.dc, 2, 2, -2, -2, *src.dc, 0, 0, 2, 2, SRCCOPY));
@@ -88,7 +90,8 @@ TEST(FourthByteTest, OtherSourcesAndOperationsClearOrCombineIt) {
     auto src = TTestSurface::Words({{kA, kB}});
     for (const bool stretched : {false, true}) {
         auto ored = TTestSurface::Words(Filled(2, 1, kOld));
-        ASSERT_TRUE(StretchBlt(*ored.dc, 0, 0, 2, 1, *src.dc, stretched ? 1 : 0, 0, stretched ? 1 : 2, 1, SRCPAINT));
+        ASSERT_TRUE(StretchBlt(*ored.dc, 0, 0, 2, 1, *src.dc, stretched ? 1 : 0, 0,
+                               stretched ? 1 : 2, 1, SRCPAINT));
         const std::uint32_t first = stretched ? kB : kA;
         EXPECT_EQ(ored.WordRows(), (Words{{first | kOld, kB | kOld}})) << stretched;
     }

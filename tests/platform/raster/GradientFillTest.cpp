@@ -10,12 +10,14 @@ namespace {
 using Words = std::vector<std::vector<std::uint32_t>>;
 
 Words Blank(int width, int height) {
-    return Words(static_cast<std::size_t>(height), std::vector<std::uint32_t>(static_cast<std::size_t>(width), 0));
+    return Words(static_cast<std::size_t>(height),
+                 std::vector<std::uint32_t>(static_cast<std::size_t>(width), 0));
 }
 
 TEST(GradientFillTest, InterpolatesTheVertexColoursAtPixelCentres) {
     auto surface = TTestSurface::Words(Blank(4, 4));
-    const TTriVertex vertices[] = {{0, 0, 0xFF00, 0, 0, 0xFF00}, {4, 0, 0, 0xFF00, 0, 0xFF00}, {0, 4, 0, 0, 0xFF00, 0xFF00}};
+    const TTriVertex vertices[] = {
+        {0, 0, 0xFF00, 0, 0, 0xFF00}, {4, 0, 0, 0xFF00, 0, 0xFF00}, {0, 4, 0, 0, 0xFF00, 0xFF00}};
     const TGradientTriangle triangle{0, 1, 2};
     ASSERT_TRUE(GradientFill(*surface.dc, vertices, 3, &triangle, 1, GRADIENT_FILL_TRIANGLE));
     const Words drawn = surface.WordRows();
@@ -62,13 +64,16 @@ TEST(GradientFillTest, ClipsToTheBitmapAndRefusesBadInput) {
     EXPECT_EQ(surface.WordRows(), (Words{{0xFFFFFFFF, 0xFFFFFFFF}, {0xFFFFFFFF, 0xFFFFFFFF}}));
 
     auto blank = TTestSurface::Words(Blank(2, 2));
-    const TTriVertex atLimit[] = {{0, 0, f, 0, 0, 0}, {kMaxGradientCoordinate, 0, f, 0, 0, 0}, {0, 2, f, 0, 0, 0}};
+    const TTriVertex atLimit[] = {
+        {0, 0, f, 0, 0, 0}, {kMaxGradientCoordinate, 0, f, 0, 0, 0}, {0, 2, f, 0, 0, 0}};
     EXPECT_TRUE(GradientFill(*blank.dc, atLimit, 3, &one, 1, GRADIENT_FILL_TRIANGLE));
-    const TTriVertex beyond[] = {{0, 0, 0, 0, 0, 0}, {kMaxGradientCoordinate + 1, 0, 0, 0, 0, 0}, {0, 2, 0, 0, 0, 0}};
+    const TTriVertex beyond[] = {
+        {0, 0, 0, 0, 0, 0}, {kMaxGradientCoordinate + 1, 0, 0, 0, 0, 0}, {0, 2, 0, 0, 0, 0}};
     EXPECT_FALSE(GradientFill(*blank.dc, beyond, 3, &one, 1, GRADIENT_FILL_TRIANGLE));
     const TGradientTriangle outOfRange{0, 1, 3};
     EXPECT_FALSE(GradientFill(*blank.dc, atLimit, 3, &outOfRange, 1, GRADIENT_FILL_TRIANGLE));
-    EXPECT_FALSE(GradientFill(*blank.dc, atLimit, 3, &one, 1, 0)) << "rectangle modes are not offered";
+    EXPECT_FALSE(GradientFill(*blank.dc, atLimit, 3, &one, 1, 0))
+        << "rectangle modes are not offered";
     auto mono = TTestSurface::Mono({{0}});
     EXPECT_FALSE(GradientFill(*mono.dc, atLimit, 3, &one, 1, GRADIENT_FILL_TRIANGLE));
     // Degenerate triangles draw nothing.

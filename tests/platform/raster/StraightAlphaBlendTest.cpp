@@ -9,7 +9,9 @@ namespace {
 
 using Words = std::vector<std::vector<std::uint32_t>>;
 
-std::uint8_t Mix(unsigned c, unsigned a, unsigned d) { return static_cast<std::uint8_t>((c * a + (255 - a) * d + 255) >> 8); }
+std::uint8_t Mix(unsigned c, unsigned a, unsigned d) {
+    return static_cast<std::uint8_t>((c * a + (255 - a) * d + 255) >> 8);
+}
 
 std::vector<std::uint32_t> Identity(std::uint32_t count) {
     std::vector<std::uint32_t> map(count);
@@ -19,12 +21,14 @@ std::vector<std::uint32_t> Identity(std::uint32_t count) {
 
 TEST(StraightAlphaBlendTest, RgbRowsOfEveryWidthKeepTheFourthByte) {
     for (const std::uint32_t width : {1u, 8u, 9u, 10u, 17u, 31u, 64u, 67u}) {
-        TBitmapInfoHeader header{TBitmapInfoHeader::kSize, static_cast<std::int32_t>(width), 1, 1, 24, 0, 0, 0, 0, 0, 0};
+        TBitmapInfoHeader header{
+            TBitmapInfoHeader::kSize, static_cast<std::int32_t>(width), 1, 1, 24, 0, 0, 0, 0, 0, 0};
         TDibSection pixels(header);
         std::vector<std::uint8_t> alpha(width);
         for (std::uint32_t x = 0; x < width; ++x) {
             std::uint8_t* p = pixels.RowAddress(0) + 3 * x;
-            p[0] = static_cast<std::uint8_t>(x * 7), p[1] = static_cast<std::uint8_t>(x * 13), p[2] = 200;
+            p[0] = static_cast<std::uint8_t>(x * 7), p[1] = static_cast<std::uint8_t>(x * 13),
+            p[2] = 200;
             // Runs of clear, opaque and partial alpha, so that whole groups take each shortcut.
             alpha[x] = x < 16 ? 255 : x < 32 ? 0 : static_cast<std::uint8_t>(x * 37);
         }
@@ -36,8 +40,9 @@ TEST(StraightAlphaBlendTest, RgbRowsOfEveryWidthKeepTheFourthByte) {
         const auto drawn = canvas.WordRows()[0];
         for (std::uint32_t x = 0; x < width; ++x) {
             const std::uint8_t* p = pixels.RowAddress(0) + 3 * x;
-            const std::uint32_t expected = 0xA5000000u | (std::uint32_t{Mix(p[2], alpha[x], 0x40)} << 16) |
-                                           (std::uint32_t{Mix(p[1], alpha[x], 0x60)} << 8) | Mix(p[0], alpha[x], 0x80);
+            const std::uint32_t expected =
+                0xA5000000u | (std::uint32_t{Mix(p[2], alpha[x], 0x40)} << 16) |
+                (std::uint32_t{Mix(p[1], alpha[x], 0x60)} << 8) | Mix(p[0], alpha[x], 0x80);
             EXPECT_EQ(drawn[x], expected) << "width " << width << ", pixel " << x;
         }
     }

@@ -24,7 +24,8 @@ struct TDib {
 TDib RandomDib(std::uint16_t bitCount, int width, int height, std::uint32_t seed) {
     TDib dib;
     dib.info.header = {TBitmapInfoHeader::kSize, width, height, 1, bitCount, 0, 0, 0, 0, 0, 0};
-    const std::size_t stride = *TBitmapInfo::RowStrideFor(bitCount, static_cast<std::uint32_t>(width));
+    const std::size_t stride =
+        *TBitmapInfo::RowStrideFor(bitCount, static_cast<std::uint32_t>(width));
     dib.bits.resize(stride * static_cast<std::size_t>(height));
     for (auto& byte : dib.bits) byte = static_cast<std::uint8_t>(Noise(seed));
     // Few distinct colours, so the key colour turns up often, twice in the table too.
@@ -33,7 +34,8 @@ TDib RandomDib(std::uint16_t bitCount, int width, int height, std::uint32_t seed
         dib.info.colorTable[i] = TRgbQuad{blue, 0, 0, 0};
     }
     if (bitCount == 24) {
-        for (std::size_t i = 0; i < dib.bits.size(); ++i) dib.bits[i] = static_cast<std::uint8_t>(dib.bits[i] % 2 * 100);
+        for (std::size_t i = 0; i < dib.bits.size(); ++i)
+            dib.bits[i] = static_cast<std::uint8_t>(dib.bits[i] % 2 * 100);
     }
     return dib;
 }
@@ -43,7 +45,8 @@ Words MaskSequence(const Words& canvas, const TDib& dib, int x, int y, TColor ke
     const int w = dib.info.header.width;
     const int h = dib.info.header.height;
     auto dst = TTestSurface::Words(canvas);
-    TTestSurface S(CreateDIBitmap(dst.dc.get(), dib.info.header, CBM_INIT, dib.bits.data(), &dib.info, DIB_RGB_COLORS));
+    TTestSurface S(CreateDIBitmap(dst.dc.get(), dib.info.header, CBM_INIT, dib.bits.data(),
+                                  &dib.info, DIB_RGB_COLORS));
     TTestSurface A(CreateBitmap(w, h, 1, 1, nullptr));
     TTestSurface B(CreateBitmap(w, h, 1, 1, nullptr));
     TTestSurface C(CreateCompatibleBitmap(nullptr, w, h));
@@ -69,9 +72,11 @@ TEST(TransparentBlitTest, GivesTheMaskSequencesPixelsUnscaled) {
             }
             const TDib dib = RandomDib(bitCount, width, 3, seed);
             const TColor key = MakeColor(0, 0, 100);  // blue 100 in memory order
-            for (const auto& [x, y] : {std::pair{0, 0}, std::pair{5, 2}, std::pair{-2, -1}, std::pair{14, 4}}) {
+            for (const auto& [x, y] :
+                 {std::pair{0, 0}, std::pair{5, 2}, std::pair{-2, -1}, std::pair{14, 4}}) {
                 auto drawn = TTestSurface::Words(canvas);
-                ASSERT_TRUE(TransparentDIBits(*drawn.dc, x, y, width, 3, 0, 0, width, 3, dib.bits.data(), dib.info, key));
+                ASSERT_TRUE(TransparentDIBits(*drawn.dc, x, y, width, 3, 0, 0, width, 3,
+                                              dib.bits.data(), dib.info, key));
                 EXPECT_EQ(drawn.WordRows(), MaskSequence(canvas, dib, x, y, key))
                     << bitCount << " bits, width " << width << " at " << x << "," << y;
             }
@@ -87,7 +92,8 @@ TEST(TransparentBlitTest, StretchesLikeTheOtherBlitsAndRefusesBadRectangles) {
     info.colorTable[1] = TRgbQuad{0xFF, 0x00, 0xFF, 0};
     const std::vector<std::uint8_t> bits{1, 0, 0, 0, 0, 1, 0, 0};  // bottom row first, stride 4
     auto canvas = TTestSurface::Words(Words(2, std::vector<std::uint32_t>(4, 0xAA777777)));
-    ASSERT_TRUE(TransparentDIBits(*canvas.dc, 0, 0, 4, 2, 0, 0, 2, 2, bits.data(), info, MakeColor(0xFF, 0, 0xFF)));
+    ASSERT_TRUE(TransparentDIBits(*canvas.dc, 0, 0, 4, 2, 0, 0, 2, 2, bits.data(), info,
+                                  MakeColor(0xFF, 0, 0xFF)));
     EXPECT_EQ(canvas.WordRows(), (Words{{0x00102030, 0x00102030, 0x00777777, 0x00777777},
                                         {0x00777777, 0x00777777, 0x00102030, 0x00102030}}));
 
