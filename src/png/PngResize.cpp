@@ -36,9 +36,9 @@ void TChunkIHDR::ResizeImage(std::uint32_t width, std::uint32_t height) {
     if (!rowBytes || !alphaBytes || *rowBytes + *alphaBytes > png::kMaxImageBytes) throw EPNGImageTooLarge();
 
     auto dib = std::make_unique<TDibSection>(header);
+    dib->CopyTopLeftFrom(*dib_);
     const std::uint32_t rows = std::min(height, Height);
     const std::size_t bytes = std::min(stride, rowStride_);
-    for (std::uint32_t r = 0; r < rows; ++r) std::memcpy(dib->RowAddress(r), dib_->RowAddress(r), bytes);
 
     if (!alphaPlane_.empty()) {
         std::vector<std::uint8_t> alpha(*alphaBytes, 255);

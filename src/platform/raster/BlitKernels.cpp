@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/raster/CpuFeatures.h"
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #define VEXMORA_RASTER_AVX2 1
@@ -15,12 +17,6 @@ static_assert(std::endian::native == std::endian::little);
 
 #if VEXMORA_RASTER_AVX2
 namespace {
-
-bool HasAvx2() {
-    // Initialised explicitly: the first call may come from a static initialiser.
-    static const bool has = (__builtin_cpu_init(), __builtin_cpu_supports("avx2") != 0);
-    return has;
-}
 
 __attribute__((target("avx2"))) std::size_t CombineWordsAvx2(TWordOp op, const std::uint8_t* from,
                                                              std::uint8_t* to, std::size_t count) {
@@ -99,6 +95,125 @@ __attribute__((target("avx2"))) std::size_t ColorFromMonoAvx2(TStoreOp op, const
 }  // namespace
 #endif
 
+#if VEXMORA_RASTER_AVX2
+namespace {
+
+#define VEXMORA_VBMI __attribute__((target("avx512f,avx512bw,avx512vl,avx512vbmi,bmi2")))
+
+// The table's planes in registers, each in four: two-register byte permutes look up 64
+// values at once.
+struct TBytePlanes {
+    __m512i part[4][4];
+};
+
+VEXMORA_VBMI TBytePlanes LoadPlanes(const TWordTable& table) {
+    TBytePlanes planes;
+    for (int k = 0; k < 4; ++k) {
+        for (int i = 0; i < 4; ++i) planes.part[k][i] = _mm512_load_si512(table.Plane(k) + 64 * i);
+    }
+    return planes;
+}
+
+// Byte q of the permuted values is value 16m + 4L + j for q = 16L + 4m + j: the unpacks in
+// LookUp64 work within 128-bit lanes, and this order makes their results whole runs of
+// sixteen pixels.
+VEXMORA_VBMI __m512i LaneOrder() {
+    alignas(64) std::uint8_t order[64];
+    for (int q = 0; q < 64; ++q)
+        order[q] = static_cast<std::uint8_t>(16 * (q % 16 / 4) + 4 * (q / 16) + q % 4);
+    return _mm512_load_si512(order);
+}
+
+// The words of up to 64 values (those of the mask), in order: out[m] holds values 16m to
+// 16m + 15.
+VEXMORA_VBMI void LookUp64(const TBytePlanes& t, __m512i order, const std::uint8_t* values,
+                           __mmask64 present, __m512i* out) {
+    // The zero-masking forms: the plain ones trip a false uninitialised warning in GCC 12.
+    const __m512i index = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, order,
+                                                        _mm512_maskz_loadu_epi8(present, values));
+    const __mmask64 high = _mm512_movepi8_mask(index);
+    __m512i plane[4];
+    for (int k = 0; k < 4; ++k) {
+        const __m512i low = _mm512_permutex2var_epi8(t.part[k][0], index, t.part[k][1]);
+        const __m512i upper = _mm512_permutex2var_epi8(t.part[k][2], index, t.part[k][3]);
+        plane[k] = _mm512_mask_blend_epi8(high, low, upper);
+    }
+    const __m512i b01Low = _mm512_unpacklo_epi8(plane[0], plane[1]);
+    const __m512i b01High = _mm512_unpackhi_epi8(plane[0], plane[1]);
+    const __m512i b23Low = _mm512_unpacklo_epi8(plane[2], plane[3]);
+    const __m512i b23High = _mm512_unpackhi_epi8(plane[2], plane[3]);
+    out[0] = _mm512_unpacklo_epi16(b01Low, b23Low);
+    out[1] = _mm512_unpackhi_epi16(b01Low, b23Low);
+    out[2] = _mm512_unpacklo_epi16(b01High, b23High);
+    out[3] = _mm512_unpackhi_epi16(b01High, b23High);
+}
+
+// The pixels of the last, partial group of a row: the store mask of its group m.
+inline __mmask16 GroupMask(std::size_t remaining, int m) {
+    const std::size_t first = 16 * static_cast<std::size_t>(m);
+    if (remaining <= first) return 0;
+    return remaining - first >= 16 ? __mmask16{0xFFFF}
+                                   : static_cast<__mmask16>((1u << (remaining - first)) - 1);
+}
+
+VEXMORA_VBMI std::size_t ColorFromBytesVbmi(TStoreOp op, const std::uint8_t* values,
+                                            const TWordTable& table, std::size_t count,
+                                            std::uint8_t* to) {
+    const TBytePlanes t = LoadPlanes(table);
+    const __m512i order = LaneOrder();
+    // Whole rows, the last group masked: a plain loop over a remainder would cost as much as
+    // the rest of a short row.
+    for (std::size_t x = 0; x < count; x += 64) {
+        const std::size_t remaining = count - x;
+        const __mmask64 present = remaining >= 64 ? ~__mmask64{0} : (__mmask64{1} << remaining) - 1;
+        __m512i words[4];
+        LookUp64(t, order, values + x, present, words);
+        for (int m = 0; m < 4; ++m) {
+            const __mmask16 group = GroupMask(remaining, m);
+            if (group == 0) break;
+            void* target = to + 4 * (x + 16 * static_cast<std::size_t>(m));
+            if (op != TStoreOp::Copy) {
+                const __m512i old = _mm512_maskz_loadu_epi32(group, target);
+                words[m] = op == TStoreOp::And  ? _mm512_and_si512(words[m], old)
+                           : op == TStoreOp::Or ? _mm512_or_si512(words[m], old)
+                                                : _mm512_xor_si512(words[m], old);
+            }
+            _mm512_mask_storeu_epi32(target, group, words[m]);
+        }
+    }
+    return count;
+}
+
+// Key pixels keep the destination's colour and lose its fourth byte; the table's words have
+// a zero fourth byte, so one byte-masked store of the looked-up words does both, without
+// reading the destination: all four bytes of other pixels, only the fourth of key pixels.
+VEXMORA_VBMI std::size_t KeyFromBytesVbmi(const std::uint8_t* values, const TWordTable& table,
+                                          std::uint32_t key, std::size_t count, std::uint8_t* to) {
+    const TBytePlanes t = LoadPlanes(table);
+    const __m512i order = LaneOrder();
+    const __m512i keyWords = _mm512_set1_epi32(static_cast<int>(key));
+    for (std::size_t x = 0; x < count; x += 64) {
+        const std::size_t remaining = count - x;
+        const __mmask64 present = remaining >= 64 ? ~__mmask64{0} : (__mmask64{1} << remaining) - 1;
+        __m512i words[4];
+        LookUp64(t, order, values + x, present, words);
+        for (int m = 0; m < 4; ++m) {
+            const __mmask16 group = GroupMask(remaining, m);
+            if (group == 0) break;
+            const __mmask16 keyed = _mm512_cmpeq_epi32_mask(words[m], keyWords);
+            // Per pixel 0xF (all bytes) or, keyed, 0x8 (the fourth byte only); none outside.
+            const __mmask64 bytes = ~(_pdep_u64(keyed, 0x1111111111111111ull) * 7) &
+                                    (_pdep_u64(group, 0x1111111111111111ull) * 15);
+            _mm512_mask_storeu_epi8(to + 4 * (x + 16 * static_cast<std::size_t>(m)), bytes,
+                                    words[m]);
+        }
+    }
+    return count;
+}
+
+}  // namespace
+#endif
+
 std::size_t CombineWords(TWordOp op, const std::uint8_t* from, std::uint8_t* to,
                          std::size_t count) {
 #if VEXMORA_RASTER_AVX2
@@ -126,8 +241,19 @@ std::size_t ColorFromMono(TStoreOp op, const std::uint8_t* bits, std::uint32_t z
     return 0;
 }
 
-std::size_t ColorFromBytes(TStoreOp op, const std::uint8_t* values, const std::uint32_t* table,
+TWordTable::TWordTable(const std::uint32_t* words, std::size_t count) {
+    for (std::size_t v = 0; v < count && v < 256; ++v) {
+        words_[v] = words[v];
+        for (int k = 0; k < 4; ++k) planes_[k][v] = static_cast<std::uint8_t>(words[v] >> (8 * k));
+    }
+}
+
+std::size_t ColorFromBytes(TStoreOp op, const std::uint8_t* values, const TWordTable& wordTable,
                            std::size_t count, std::uint8_t* to) {
+#if VEXMORA_RASTER_AVX2
+    if (HasAvx512Vbmi()) return ColorFromBytesVbmi(op, values, wordTable, count, to);
+#endif
+    const std::uint32_t* table = wordTable.Words();
     // Four values per load and four pixels per store: the table reads are what is left.
     std::size_t x = 0;
     for (; x + 4 <= count; x += 4) {
@@ -148,6 +274,15 @@ std::size_t ColorFromBytes(TStoreOp op, const std::uint8_t* values, const std::u
         std::memcpy(to + 4 * x, pair, 16);
     }
     return x;
+}
+
+std::size_t KeyFromBytes(const std::uint8_t* values, const TWordTable& table, std::uint32_t key,
+                         std::size_t count, std::uint8_t* to) {
+#if VEXMORA_RASTER_AVX2
+    if (HasAvx512Vbmi()) return KeyFromBytesVbmi(values, table, key, count, to);
+#endif
+    (void)values, (void)table, (void)key, (void)count, (void)to;
+    return 0;
 }
 
 }  // namespace raster::kernels

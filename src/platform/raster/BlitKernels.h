@@ -23,9 +23,30 @@ enum class TStoreOp { Copy, And, Or, Xor };
 std::size_t ColorFromMono(TStoreOp op, const std::uint8_t* bits, std::uint32_t zeroWord,
                           std::uint32_t oneWord, std::size_t count, std::uint8_t* to);
 
-// 32-bit words from 8-bit values through a table of 256 words, stored or combined into to.
-// Plain code on every processor; whole groups of four only.
-std::size_t ColorFromBytes(TStoreOp op, const std::uint8_t* values, const std::uint32_t* table,
+// A table of up to 256 words (missing entries 0) with the byte planes the wide lookups use:
+// build it once per blit, not per row.
+class TWordTable {
+public:
+    TWordTable(const std::uint32_t* words, std::size_t count);
+
+    const std::uint32_t* Words() const { return words_; }
+    // Byte k of every word, in word order: 256 bytes per plane.
+    const std::uint8_t* Plane(int k) const { return planes_[k]; }
+
+private:
+    std::uint32_t words_[256] = {};
+    alignas(64) std::uint8_t planes_[4][256] = {};
+};
+
+// 32-bit words from 8-bit values through the table, stored or combined into to. The whole
+// row with AVX-512 byte permutes, otherwise whole groups of four.
+std::size_t ColorFromBytes(TStoreOp op, const std::uint8_t* values, const TWordTable& table,
                            std::size_t count, std::uint8_t* to);
+
+// The colour-key rule on 8-bit values, for a table of colour words (fourth byte 0): the
+// value's word where it is not key, the destination word with its fourth byte cleared where
+// it is. The whole row with AVX-512 byte permutes, nothing (0) elsewhere.
+std::size_t KeyFromBytes(const std::uint8_t* values, const TWordTable& table, std::uint32_t key,
+                         std::size_t count, std::uint8_t* to);
 
 }  // namespace raster::kernels

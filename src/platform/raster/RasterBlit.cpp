@@ -39,7 +39,14 @@ class TPixelConverter {
 public:
     TPixelConverter(const TPixelView& src, std::uint32_t srcBk, const TPixelView& dst, std::uint32_t dstText,
                     std::uint32_t dstBk)
-        : dst_(dst), srcBk_(srcBk) {
+        : dst_(dst),
+          srcBk_(srcBk),
+          // 32-bit colour into 32-bit colour keeps the fourth byte, as the platform does for
+          // 32-bit device-independent bitmaps, whether the blit stretches, clips or not.
+          wordMask_(src.domain == TPixelDomain::Color && src.bitCount == 32 && dst.domain == TPixelDomain::Color &&
+                            dst.bitCount == 32
+                        ? 0xFFFFFFFFu
+                        : kColorMask) {
         if (src.domain == TPixelDomain::Color) return;
         const std::uint32_t count = 1u << src.bitCount;
         lut_.resize(count);
@@ -65,7 +72,7 @@ public:
             return;
         }
         if (dst_.domain == TPixelDomain::Color) {
-            for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : in[cols[i]] & kColorMask;
+            for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : in[cols[i]] & wordMask_;
             return;
         }
         for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : FromColor(in[cols[i]] & kColorMask);
@@ -78,7 +85,7 @@ public:
             const std::uint32_t* lut = lut_.data();
             for (std::uint32_t i = 0; i < count; ++i) out[i] = lut[in[i] & mask];
         } else if (dst_.domain == TPixelDomain::Color) {
-            for (std::uint32_t i = 0; i < count; ++i) out[i] = in[i] & kColorMask;
+            for (std::uint32_t i = 0; i < count; ++i) out[i] = in[i] & wordMask_;
         } else if (dst_.domain == TPixelDomain::Mono) {
             for (std::uint32_t i = 0; i < count; ++i) out[i] = (in[i] & kColorMask) == srcBk_ ? 1 : 0;
         } else {
@@ -126,6 +133,7 @@ private:
 
     const TPixelView& dst_;
     std::uint32_t srcBk_;
+    std::uint32_t wordMask_;
     std::vector<std::uint32_t> lut_;
     std::unordered_map<std::uint32_t, std::uint32_t> nearest_;
 };
@@ -288,15 +296,16 @@ void MaskBytes(const TPixelView& dst, const TPixelView& src, std::uint32_t srcBk
 // One row of LookUpWords with the source depth and the operation fixed, so that the loop
 // body carries no decisions.
 template <bool kEightBit, TRasterOp kRop>
-void LookUpRow(const std::uint8_t* from, std::uint32_t srcX0, const std::uint32_t* lut, std::uint32_t count,
+void LookUpRow(const std::uint8_t* from, std::uint32_t srcX0, const kernels::TWordTable& table, std::uint32_t count,
                std::uint8_t* to) {
+    const std::uint32_t* lut = table.Words();
     std::uint32_t i = 0;
     const auto op = kRop == SRCAND      ? kernels::TStoreOp::And
                     : kRop == SRCPAINT  ? kernels::TStoreOp::Or
                     : kRop == SRCINVERT ? kernels::TStoreOp::Xor
                                         : kernels::TStoreOp::Copy;
     if (kEightBit && kRop != NOTSRCCOPY) {
-        i = static_cast<std::uint32_t>(kernels::ColorFromBytes(op, from + srcX0, lut, count, to));
+        i = static_cast<std::uint32_t>(kernels::ColorFromBytes(op, from + srcX0, table, count, to));
         to += 4 * std::size_t{i};
     }
     if (!kEightBit && srcX0 % 8 == 0) {
@@ -327,7 +336,7 @@ void LookUpRow(const std::uint8_t* from, std::uint32_t srcX0, const std::uint32_
 }
 
 template <bool kEightBit>
-void LookUpRowFor(TRasterOp rop, const std::uint8_t* from, std::uint32_t srcX0, const std::uint32_t* lut,
+void LookUpRowFor(TRasterOp rop, const std::uint8_t* from, std::uint32_t srcX0, const kernels::TWordTable& lut,
                   std::uint32_t count, std::uint8_t* to) {
     switch (rop) {
         case SRCPAINT: LookUpRow<kEightBit, SRCPAINT>(from, srcX0, lut, count, to); break;
@@ -344,15 +353,16 @@ void LookUpWords(const TPixelView& dst, const TPixelView& src, const std::vector
                  const TBlitGeometry& g, std::uint32_t x0, std::uint32_t srcX0, std::uint32_t count, TRasterOp rop) {
     const std::int64_t y0 = std::max<std::int64_t>(g.y, 0);
     const std::int64_t y1 = std::min<std::int64_t>(g.y + g.height, dst.height);
+    const kernels::TWordTable words(table.data(), table.size());
     for (std::int64_t y = y0; y < y1; ++y) {
         const std::int64_t r = g.srcY + (y - g.y);
         if (r < 0 || r >= src.height) continue;
         const std::uint8_t* from = src.Row(static_cast<std::uint32_t>(r));
         std::uint8_t* to = dst.Row(static_cast<std::uint32_t>(y)) + std::size_t{x0} * 4;
         if (src.bitCount == 8) {
-            LookUpRowFor<true>(rop, from, srcX0, table.data(), count, to);
+            LookUpRowFor<true>(rop, from, srcX0, words, count, to);
         } else {
-            LookUpRowFor<false>(rop, from, srcX0, table.data(), count, to);
+            LookUpRowFor<false>(rop, from, srcX0, words, count, to);
         }
     }
 }
@@ -360,6 +370,8 @@ void LookUpWords(const TPixelView& dst, const TPixelView& src, const std::vector
 // The source pixel under the centre of destination pixel t of a span of dstSize pixels.
 std::int64_t SourceIndex(std::int64_t t, std::int64_t dstSize, std::int64_t srcStart, std::int64_t srcSize, bool flip) {
     if (flip) t = dstSize - 1 - t;
+    // Unscaled spans need no division: the centre of t lies over source pixel t.
+    if (dstSize == srcSize) return srcStart + t;
     return srcStart + (2 * t + 1) * srcSize / (2 * dstSize);
 }
 

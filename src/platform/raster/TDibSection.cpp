@@ -1,6 +1,8 @@
 #include "platform/raster/TDibSection.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 #include "core/CheckedMath.h"
@@ -44,4 +46,10 @@ std::uint8_t* TDibSection::RowAddress(std::uint32_t r) {
 
 const std::uint8_t* TDibSection::RowAddress(std::uint32_t r) const {
     return const_cast<TDibSection*>(this)->RowAddress(r);
+}
+
+void TDibSection::CopyTopLeftFrom(const TDibSection& source) {
+    const std::uint32_t rows = std::min(height_, source.height_);
+    const std::size_t bytes = std::min(rowStride_, source.rowStride_);
+    for (std::uint32_t r = 0; r < rows; ++r) std::memcpy(RowAddress(r), source.RowAddress(r), bytes);
 }

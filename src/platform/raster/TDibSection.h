@@ -28,6 +28,10 @@ public:
     std::uint8_t* RowAddress(std::uint32_t r);
     const std::uint8_t* RowAddress(std::uint32_t r) const;
 
+    // Copies the pixels both sections have, from the top-left corner: for each row both have
+    // (counted from the top) the shorter of the two row strides in bytes. The rest stays.
+    void CopyTopLeftFrom(const TDibSection& source);
+
     // Byte count of the pixel memory for a header, or 0 when it cannot be represented.
     static std::size_t RequiredBytes(const TBitmapInfoHeader& header);
 
