@@ -1,0 +1,36 @@
+#include "skin/data/CornerShape.h"
+
+#include <algorithm>
+
+#include "skin/data/SkinPictureDecoding.h"
+
+namespace {
+
+bool KeyInArea(TBitmap& picture, int left, int top, int right, int bottom) {
+    for (int y = top; y < bottom; ++y) {
+        const auto words = skin::ReadPixelWords(picture, static_cast<std::uint32_t>(y),
+                                                static_cast<std::uint32_t>(left),
+                                                static_cast<std::uint32_t>(right - left));
+        if (std::find(words.begin(), words.end(), skin::kKeyPixel) != words.end()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::uint16_t ComputeCornerShape(const TsMaskData& mask, TBitmap& picture) {
+    if (mask.SectionName == "BUTTON_HUGE" && mask.KeyName == "BORDERSMASK") return 2;
+    if (picture.PixelFormat() != pf32bit || picture.IsEmpty()) return 0;
+    // The cell lies inside the picture: records are only made for rectangles that do.
+    const int cellLeft = mask.SourceRect.left, cellTop = mask.SourceRect.top;
+    const int cellRight = cellLeft + mask.CellWidth(), cellBottom = cellTop + mask.CellHeight();
+    const int left = std::min(cellLeft + mask.MarginLeft, cellRight);
+    const int right = std::max(cellRight - mask.MarginRight, cellLeft);
+    const int top = std::min(cellTop + mask.MarginTop, cellBottom);
+    const int bottom = std::max(cellBottom - mask.MarginBottom, cellTop);
+    const bool hit = KeyInArea(picture, cellLeft, cellTop, left, top) ||
+                     KeyInArea(picture, right, cellTop, cellRight, top) ||
+                     KeyInArea(picture, cellLeft, bottom, left, cellBottom) ||
+                     KeyInArea(picture, right, bottom, cellRight, cellBottom);
+    return hit ? 1 : 0;
+}
