@@ -96,6 +96,22 @@ TEST(SkinPictures, JpegsAboveNineHundredThousandPixelsStayPatterns) {
     EXPECT_FALSE(content->Warnings.empty());
 }
 
+TEST(SkinPictures, ProgressiveScansAtAndAboveTheCap) {
+    skin::TPictureBudget budget;
+    EXPECT_TRUE(
+        skin::DecodeJpegPicture(skintest::MakeManyScanJpeg(skin::kMaxJpegScans), budget).Converted);
+    try {
+        skin::DecodeJpegPicture(skintest::MakeManyScanJpeg(skin::kMaxJpegScans + 1), budget);
+        FAIL();
+    } catch (const ESkinError& error) {
+        EXPECT_EQ(error.Message(), "JPEG: more than 64 scans");
+    }
+    // A damaged JPEG raises instead of ending the process.
+    const Bytes whole = skintest::MakeJpeg(32, 32);
+    EXPECT_THROW(skin::DecodeJpegPicture(Bytes(whole.begin(), whole.begin() + 20), budget),
+                 ESkinError);
+}
+
 TEST(SkinPictures, MasterBitmapKeyAndCornerShapes) {
     // 20 x 10: the left half has magenta in its top-left corner, the right half none.
     std::vector<std::uint32_t> words(200, 0x303030);

@@ -1,14 +1,17 @@
 #include "SkinTestSupport.h"
 
-#include <jpeglib.h>
 #include <png.h>
 #include <unistd.h>
 #include <zlib.h>
 
+#include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
+
+// jpeglib.h uses FILE and size_t without declaring them.
+#include <jpeglib.h>
 
 namespace skintest {
 
@@ -157,6 +160,38 @@ Bytes MakeJpeg(std::uint32_t width, std::uint32_t height, bool progressive) {
     }
     JSAMPROW rows[1] = {row.data()};
     while (info.next_scanline < height) jpeg_write_scanlines(&info, rows, 1);
+    jpeg_finish_compress(&info);
+    Bytes out(buffer, buffer + size);
+    jpeg_destroy_compress(&info);
+    std::free(buffer);
+    return out;
+}
+
+Bytes MakeManyScanJpeg(int scans) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = 16;
+    info.image_height = 16;
+    info.input_components = 1;
+    info.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&info);
+    const int refinements = scans - 64;
+    std::vector<jpeg_scan_info> script;
+    script.push_back(jpeg_scan_info{1, {0, 0, 0, 0}, 0, 0, 0, refinements});
+    for (int k = 1; k < 64; ++k) script.push_back(jpeg_scan_info{1, {0, 0, 0, 0}, k, k, 0, 0});
+    for (int r = refinements; r > 0; --r)
+        script.push_back(jpeg_scan_info{1, {0, 0, 0, 0}, 0, 0, r, r - 1});
+    info.scan_info = script.data();
+    info.num_scans = static_cast<int>(script.size());
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(16, 128);
+    JSAMPROW rows[1] = {row.data()};
+    while (info.next_scanline < 16) jpeg_write_scanlines(&info, rows, 1);
     jpeg_finish_compress(&info);
     Bytes out(buffer, buffer + size);
     jpeg_destroy_compress(&info);

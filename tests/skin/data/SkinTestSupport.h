@@ -34,5 +34,8 @@ Bytes MakePng(std::uint32_t width, std::uint32_t height, const Bytes& rgba,
 Bytes MakeBmp(std::uint32_t width, std::uint32_t height, const std::vector<std::uint32_t>& words);
 // A JPEG of one flat colour made by libjpeg.
 Bytes MakeJpeg(std::uint32_t width, std::uint32_t height, bool progressive = false);
+// A grey progressive JPEG of the given number of scans (64 or more): the DC scan, one scan per
+// AC coefficient, then DC refinement scans.
+Bytes MakeManyScanJpeg(int scans);
 
 }  // namespace skintest
