@@ -56,7 +56,7 @@ void DrawButtonStrip(TArtCanvas& master) {
     const TArtColor borders[3] = {Rgb(88, 88, 88), kAccent, kAccentDark};
     for (int state = 0; state < 3; ++state)
         PlaceMaskedCell(master, state * 24, 0, 24, 4, borders[state]);
-    const TArtColor edits[2] = {Rgb(66, 66, 66), kAccent};
+    const TArtColor edits[2] = {Rgb(74, 74, 74), kAccent};
     for (int state = 0; state < 2; ++state)
         PlaceMaskedCell(master, 72 + state * 16, 0, 16, 3, edits[state]);
 }
