@@ -36,6 +36,13 @@ inline constexpr std::uint32_t kMaxPictureSide = 4096;
 // Pixel memory of all decoded pictures of a skin together.
 inline constexpr std::size_t kMaxSkinPictureBytes = std::size_t{256} * 1024 * 1024;
 
+// Pixels scanned for the corner shapes of all border masks of a skin: the corners of real skins
+// are a few pixels wide, while hostile margins could make every record scan a whole picture.
+inline constexpr std::uint64_t kMaxCornerScanPixels = std::uint64_t{16} * 1024 * 1024;
+
+// Sections that get properties; real skins have about seventy.
+inline constexpr std::size_t kMaxSkinSections = 4096;
+
 // Sections followed through PARENTCLASS before a lookup gives up and takes the default, so
 // that a loop through several sections ends.
 inline constexpr int kMaxParentHops = 16;

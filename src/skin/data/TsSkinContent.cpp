@@ -40,6 +40,7 @@ void TsSkinContent::LoadPictures(TSkinFileSource& source) {
     Warnings.clear();
     pictures_.clear();
     budget_ = skin::TPictureBudget{};
+    cornerScanBudget_ = skin::kMaxCornerScanPixels;
     Version = Ini.ReadReal(kGlobalInfoSection, "VERSION", 0);
     LoadMasterBitmap(source);
     for (const TsIniFile::Section& section : Ini.Sections()) {
@@ -49,6 +50,7 @@ void TsSkinContent::LoadPictures(TSkinFileSource& source) {
             AddReference(source, section.Name, key, value);
         }
     }
+    Reindex();
 }
 
 bool TsSkinContent::RoomForRecord() {
@@ -97,7 +99,8 @@ void TsSkinContent::AddReference(TSkinFileSource& source, const std::string& sec
     if (reference->Format == '!') mask->Bmp = picture;
     mask->SectionName = UpperCase(section);
     mask->KeyName = UpperCase(key);
-    if (mask->Kind == mkBorderMask) mask->CornerShape = ComputeCornerShape(*mask, *picture);
+    if (mask->Kind == mkBorderMask)
+        mask->CornerShape = ComputeCornerShape(*mask, *picture, cornerScanBudget_);
     Masks.push_back(std::move(*mask));
 }
 
@@ -141,6 +144,7 @@ void TsSkinContent::LoadJpegPictures(TSkinFileSource& source) {
             Masks.push_back(std::move(texture));
         }
     }
+    Reindex();
 }
 
 void TsSkinContent::LoadSections() {
@@ -148,9 +152,41 @@ void TsSkinContent::LoadSections() {
     SkinData.Read(Ini);
     Version = SkinData.Version;
     for (const TsIniFile::Section& section : Ini.Sections()) {
+        if (GeneralData.size() == skin::kMaxSkinSections) {
+            Warnings.push_back(
+                Format("more than %zu sections; the rest are skipped", skin::kMaxSkinSections));
+            break;
+        }
         GeneralData.emplace_back();
         GeneralData.back().Read(Ini, section.Name);
     }
+    Reindex();
+}
+
+void TsSkinContent::Reindex() {
+    const auto key = [](const std::string& section, const std::string& name) {
+        return section + '\n' + name;
+    };
+    sectionIndex_.clear();
+    maskIndex_.clear();
+    textureIndex_.clear();
+    patternIndex_.clear();
+    for (std::size_t i = 0; i < GeneralData.size(); ++i)
+        sectionIndex_.emplace(GeneralData[i].ClassName, static_cast<int>(i));
+    for (std::size_t i = 0; i < Masks.size(); ++i) {
+        maskIndex_.emplace(key(Masks[i].SectionName, Masks[i].KeyName), static_cast<int>(i));
+        if (Masks[i].Kind == mkTexture)
+            textureIndex_.emplace(key(Masks[i].SectionName, Masks[i].KeyName), static_cast<int>(i));
+    }
+    for (std::size_t i = 0; i < Patterns.size(); ++i)
+        patternIndex_.emplace(key(Patterns[i].SectionName, Patterns[i].KeyName),
+                              static_cast<int>(i));
+}
+
+int TsSkinContent::Lookup(const std::unordered_map<std::string, int>& index,
+                          const std::string& section, const std::string& key) {
+    const auto found = index.find(section + '\n' + key);
+    return found == index.end() ? -1 : found->second;
 }
 
 std::optional<std::string> TsSkinContent::VersionMessage(const std::string& skinName,
@@ -168,10 +204,8 @@ std::optional<std::string> TsSkinContent::VersionMessage(const std::string& skin
 }
 
 int TsSkinContent::SectionIndex(const std::string& name) const {
-    for (std::size_t i = 0; i < GeneralData.size(); ++i) {
-        if (GeneralData[i].ClassName == name) return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = sectionIndex_.find(name);
+    return found == sectionIndex_.end() ? -1 : found->second;
 }
 
 template <typename Match>
@@ -194,23 +228,14 @@ int TsSkinContent::FindWithParents(int sectionIndex, const std::string& section,
 
 int TsSkinContent::FindMaskIndex(int sectionIndex, const std::string& section,
                                  const std::string& key) const {
-    return FindWithParents(sectionIndex, section, [&](const std::string& name) {
-        for (std::size_t i = 0; i < Masks.size(); ++i) {
-            if (Masks[i].SectionName == name && Masks[i].KeyName == key) return static_cast<int>(i);
-        }
-        return -1;
-    });
+    return FindWithParents(sectionIndex, section,
+                           [&](const std::string& name) { return Lookup(maskIndex_, name, key); });
 }
 
 int TsSkinContent::FindTextureIndex(int sectionIndex, const std::string& section,
                                     const std::string& key) const {
     return FindWithParents(sectionIndex, section, [&](const std::string& name) {
-        for (std::size_t i = 0; i < Masks.size(); ++i) {
-            if (Masks[i].Kind == mkTexture && Masks[i].SectionName == name &&
-                Masks[i].KeyName == key)
-                return static_cast<int>(i);
-        }
-        return -1;
+        return Lookup(textureIndex_, name, key);
     });
 }
 
@@ -218,10 +243,6 @@ int TsSkinContent::FindPatternIndex(int sectionIndex, const std::string& section
                                     const std::string& key) const {
     if (Patterns.empty()) return -1;
     return FindWithParents(sectionIndex, section, [&](const std::string& name) {
-        for (std::size_t i = 0; i < Patterns.size(); ++i) {
-            if (Patterns[i].SectionName == name && Patterns[i].KeyName == key)
-                return static_cast<int>(i);
-        }
-        return -1;
+        return Lookup(patternIndex_, name, key);
     });
 }

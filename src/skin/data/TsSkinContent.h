@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "skin/data/SkinPictureDecoding.h"
@@ -34,6 +35,8 @@ public:
     std::optional<std::string> VersionMessage(const std::string& skinName,
                                               bool designTimeTest) const;
 
+    // Rebuilds the lookup indexes; the passes call it, and so must whoever changes the lists.
+    void Reindex();
     // Index of the section's TsGeneralData, -1 when there is none.
     int SectionIndex(const std::string& name) const;
     // The record of that section and key, else the parent's (PARENTCLASS); -1 when none.
@@ -61,10 +64,19 @@ private:
     bool RoomForRecord();
     template <typename Match>
     int FindWithParents(int sectionIndex, const std::string& section, Match match) const;
+    static int Lookup(const std::unordered_map<std::string, int>& index, const std::string& section,
+                      const std::string& key);
 
     skin::TPictureBudget budget_;
     // Every file is decoded once and shared by all keys naming it; a failed one is kept as
     // nullptr so that it is not tried again.
     std::map<std::string, std::shared_ptr<TBitmap>> pictures_;
     std::map<std::string, skin::TJpegPicture> jpegs_;
+    std::uint64_t cornerScanBudget_ = 0;
+    // The first record of each section and key, so that lookups do not scan the lists: a
+    // hostile skin may hold thousands of sections and records.
+    std::unordered_map<std::string, int> sectionIndex_;
+    std::unordered_map<std::string, int> maskIndex_;
+    std::unordered_map<std::string, int> textureIndex_;
+    std::unordered_map<std::string, int> patternIndex_;
 };

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "SkinTestSupport.h"
+#include "skin/data/CornerShape.h"
 #include "skin/data/ESkinError.h"
 #include "skin/data/SkinLimits.h"
 #include "skin/data/SkinLoading.h"
@@ -147,6 +148,31 @@ TEST(SkinPictures, ManyKeysShareOnePictureAndRecordsAreCapped) {
     for (const TsMaskData& mask : content->Masks) ASSERT_EQ(mask.Bmp, content->Masks[0].Bmp);
     ASSERT_EQ(content->Warnings.size(), 1u);
     EXPECT_NE(content->Warnings[0].find("4096 picture records"), std::string::npos);
+}
+
+TEST(SkinPictures, CornerScansAndSectionsAreBounded) {
+    // A 10 x 10 cell with magenta in its top-left corner and 3-pixel margins: 36 pixels to scan.
+    std::vector<std::uint32_t> words(100, 0x303030);
+    words[0] = 0xFF00FF;
+    skin::TPictureBudget budget;
+    auto picture = skin::DecodeBmpPicture(skintest::MakeBmp(10, 10, words), budget);
+    TsMaskData mask;
+    mask.SourceRect = TRect{0, 0, 10, 10};
+    mask.MarginLeft = mask.MarginTop = mask.MarginRight = mask.MarginBottom = 3;
+    std::uint64_t scan = 35;
+    EXPECT_EQ(ComputeCornerShape(mask, *picture, scan), 0);
+    EXPECT_EQ(scan, 35u);
+    scan = 36;
+    EXPECT_EQ(ComputeCornerShape(mask, *picture, scan), 1);
+    EXPECT_EQ(scan, 0u);
+
+    std::string options;
+    for (std::size_t i = 0; i <= skin::kMaxSkinSections; ++i) options += "[S" + std::to_string(i) + "]\n";
+    const auto content = LoadPackage(options, {});
+    EXPECT_EQ(content->GeneralData.size(), skin::kMaxSkinSections);
+    EXPECT_EQ(content->SectionIndex("S4095"), 4095);
+    EXPECT_EQ(content->SectionIndex("S4096"), -1);
+    ASSERT_EQ(content->Warnings.size(), 1u);
 }
 
 TEST(SkinPictures, FolderSkinsReadOnlyRegularFilesInsideTheFolder) {
