@@ -85,11 +85,10 @@ int main(int argc, char** argv) {
         for (const auto& [name, art] : pictures) {
             entries.push_back({name, name.ends_with(".bmp") ? EncodeBmp(art) : EncodePng(art)});
             // A look at every picture as drawn, for whoever changes the artwork.
-            if (argc == 5)
-                WriteFile(std::string(argv[4]) + "/" + name + ".png", [&] {
-                    const Bytes png = EncodePng(art);
-                    return std::string(png.begin(), png.end());
-                }());
+            if (argc == 5) {
+                const Bytes png = EncodePng(art);
+                WriteFile(std::string(argv[4]) + "/" + name + ".png", std::string(png.begin(), png.end()));
+            }
         }
         const Bytes package = skin::WritePackage(entries);
         WriteFile(argv[2], std::string(package.begin(), package.end()));

@@ -164,8 +164,8 @@ TEST(SkinPackage, InflatedSizeMustBeExact) {
     EXPECT_NE(ReadError(skintest::Package({RawEntry{"Options.dat", Bytes(10), 9}}))
                   .find("more than its size"),
               std::string::npos);
-    Bytes truncated = skintest::Package({RawEntry{"Options.dat", Bytes(1000, 3), 1000}});
-    truncated.resize(truncated.size() - 6);
+    const Bytes whole = skintest::Package({RawEntry{"Options.dat", Bytes(1000, 3), 1000}});
+    const Bytes truncated(whole.begin(), whole.end() - 6);
     EXPECT_NE(ReadError(truncated).find("truncated"), std::string::npos);
     Bytes corrupt = skintest::Package({RawEntry{"Options.dat", Bytes(1000, 3), 1000}});
     corrupt[corrupt.size() - 8] ^= 0xFF;
