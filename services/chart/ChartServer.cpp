@@ -50,21 +50,6 @@ ChartServer::ChartServer(const ServiceOptions& options) : options_(options) {
     }
 }
 
-int ChartServer::Bind() {
-    if (options_.port == 0) {
-        return server_.bind_to_any_port(options_.host);
-    }
-    return server_.bind_to_port(options_.host, options_.port) ? options_.port : -1;
-}
-
-bool ChartServer::Serve() {
-    return server_.listen_after_bind();
-}
-
-void ChartServer::Stop() {
-    server_.stop();
-}
-
 void ChartServer::HandleChart(const httplib::Request& request, httplib::Response& response) const {
     // The raw target, not the library's parsed parameters: those also decode "%uXXXX",
     // and the service decodes exactly what a form encoder produces.

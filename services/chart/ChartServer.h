@@ -10,13 +10,8 @@ class ChartServer {
 public:
     explicit ChartServer(const ServiceOptions& options);
 
-    // Binds the listening socket and returns the port, or -1 when binding failed.
-    int Bind();
-    // Serves until Stop is called; false when serving could not start.
-    bool Serve();
-    // Ends Serve from another thread. Safe to call once Serve may have started.
-    void Stop();
-    bool IsServing() const { return server_.is_running(); }
+    // The routed server, for binding, serving and stopping.
+    httplib::Server& Http() { return server_; }
 
 private:
     void HandleChart(const httplib::Request& request, httplib::Response& response) const;

@@ -224,6 +224,33 @@ QImage DonationImage() {
     return image;
 }
 
+// The desktop icon's drawing (packaging/vexmora.svg, a 48-unit grid) at the logo's size.
+QImage AppLogoImage() {
+    constexpr int kSize = 100;
+    constexpr qreal kGrid = 48;
+    QImage image = Canvas(kSize, kSize);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kSize / kGrid, kSize / kGrid);
+    p.setPen(Qt::NoPen);
+    const QColor dark(0x1a, 0x1a, 0x1a);
+    p.setBrush(dark);
+    p.drawRoundedRect(QRectF(0, 0, kGrid, kGrid), 6, 6);
+    const QPointF finders[] = {{6, 6}, {28, 6}, {6, 28}};
+    for (const QPointF& corner : finders) {
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(corner, QSizeF(14, 14)));
+        p.setBrush(dark);
+        p.drawRect(QRectF(corner + QPointF(3, 3), QSizeF(8, 8)));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(corner + QPointF(5, 5), QSizeF(4, 4)));
+    }
+    const QRectF modules[] = {
+        {28, 28, 5, 5}, {37, 28, 5, 5}, {33, 33, 4, 4}, {28, 37, 5, 5}, {37, 37, 5, 5}};
+    for (const QRectF& module : modules) p.drawRect(module);
+    return image;
+}
+
 QIcon Icon(const QImage& image) {
     return QIcon(QPixmap::fromImage(image));
 }

@@ -4,8 +4,8 @@
 #include <QImage>
 
 // The application's own pictures, drawn when they are first needed: the command-button
-// glyphs (24 x 24), the menu icons (16 x 16), the social-network pictures (16 x 16) and the
-// donation picture (42 x 105).
+// glyphs (24 x 24), the menu icons (16 x 16), the social-network pictures (16 x 16), the
+// donation picture (42 x 105) and the product logo of the about dialog (100 x 100).
 namespace Artwork {
 
 enum class ButtonGlyph { Generate = 0, Save = 1, UrlShortener = 2, VideoTutorial = 3 };
@@ -30,6 +30,7 @@ QImage ButtonGlyphImage(ButtonGlyph glyph);
 QImage MenuIconImage(MenuIcon icon);
 QImage SocialImage(Social network);
 QImage DonationImage();
+QImage AppLogoImage();
 
 QIcon Icon(const QImage& image);
 

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/Artwork.h"
+#include "app/DesignLook.h"
 #include "app/MainWindow.h"
 #include "app/TAlignLayout.h"
 #include "core/TMemoryStream.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-const QColor kGreyText(157, 157, 157);
 const QColor kDarkField(26, 26, 26);
 
 // Sizes of the pictures stored with the window.
@@ -56,13 +56,6 @@ QFont BoldFont() {
     return font;
 }
 
-void UseGreyText(QWidget* control) {
-    QPalette palette = control->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, kGreyText);
-    control->setPalette(palette);
-}
-
 void UseDarkField(QWidget* control) {
     UseGreyText(control);
     QPalette palette = control->palette();
@@ -91,19 +84,6 @@ TsDecimalSpinEdit* SizeField(const char* name, QWidget* parent, QRect bounds) {
     return field;
 }
 
-// The pictures stored with the window are PNG pictures, so that their transparent parts show
-// the status bar through them.
-std::unique_ptr<TGraphic> StoredPicture(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    TMemoryStream stream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
-    auto picture = std::make_unique<TPNGObject>();
-    picture->ReadFromStream(stream);
-    return picture;
-}
-
 TImage* StatusPicture(const char* name, QWidget* parent, QRect bounds, const QString& tooltip,
                       const QImage& picture) {
     auto* image = Named(new TImage(parent), name);
@@ -124,18 +104,6 @@ QAction* MenuItem(QWidget* window, QMenu* menu, const char* name, const QString&
 
 QAction* Separator(QMenu* menu, const char* name) {
     return Named(menu->addSeparator(), name);
-}
-
-// The window's fonts are those of the desktop platform it was designed on. Where they are
-// missing, the narrow variant of the common free sans font keeps texts within the bounds that
-// were laid out for them.
-void SubstituteDesignFonts() {
-    const QStringList narrow = {QStringLiteral("DejaVu Sans Condensed"),
-                                QStringLiteral("Liberation Sans Narrow"),
-                                QStringLiteral("DejaVu Sans")};
-    for (const QString& family : {QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma")})
-        QFont::insertSubstitutions(family, narrow);
-    QFont::insertSubstitutions(QStringLiteral("Segoe UI"), {QStringLiteral("DejaVu Sans")});
 }
 
 }  // namespace

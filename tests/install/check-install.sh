@@ -9,7 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/vexmora bin/pngtool bin/nettool bin/chart-service; do
+for file in bin/vexmora bin/pngtool bin/nettool bin/chart-service bin/maker-site; do
   [ -x "$prefix/$file" ] || { echo "missing $file"; exit 1; }
 done
 [ -f "$prefix/share/applications/vexmora.desktop" ] || { echo "missing desktop entry"; exit 1; }
