@@ -15,6 +15,20 @@ e2e_teardown() {
   rm -rf "$E2E_TMP"
 }
 
+# e2e_wait_until WHAT SECONDS CMD ARGS...: runs the command every tenth of a second until it
+# succeeds; after the deadline fails the script, saying what it waited for. Waiting on a
+# condition with a generous deadline keeps a busy machine from failing a test, where a fixed
+# sleep would either waste time or be too short.
+e2e_wait_until() {
+  local what=$1 seconds=$2 deadline
+  shift 2
+  deadline=$((SECONDS + seconds))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "waited ${seconds}s for $what"
+    sleep 0.1
+  done
+}
+
 # e2e_start CMD ARGS...: starts a program in the background and remembers it.
 e2e_start() {
   "$@" &
@@ -23,9 +37,12 @@ e2e_start() {
 }
 
 # e2e_wait_window NAME [SECONDS]: prints the id of the first visible window with that name.
+# The default deadline is long because a loaded machine may take many seconds to start a
+# program; a window that comes sooner costs nothing.
 e2e_wait_window() {
-  local name=$1 seconds=${2:-20} id
-  for _ in $(seq $((seconds * 10))); do
+  local name=$1 seconds=${2:-60} id deadline
+  deadline=$((SECONDS + seconds))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1 || true)
     if [ -n "$id" ]; then
       echo "$id"
@@ -33,8 +50,21 @@ e2e_wait_window() {
     fi
     sleep 0.1
   done
-  echo "e2e: no window named '$name' after ${seconds}s" >&2
+  echo "e2e: waited ${seconds}s for a visible window named '$name'; windows now:" >&2
+  xdotool search --name '.' getwindowname %@ 2>/dev/null | sort | uniq -c | head -n 20 >&2 || true
   return 1
+}
+
+# e2e_has_focus WINDOW: the X input focus is on the window, so that keys typed now reach it
+# (keys sent before a freshly mapped window has the focus are lost).
+e2e_has_focus() {
+  [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$1" ]
+}
+
+# e2e_wait_focus WINDOW [SECONDS]: waits until the window has the input focus.
+e2e_wait_focus() {
+  e2e_wait_until "the input focus on window $1 ($(xdotool getwindowname "$1" 2>/dev/null || true))" \
+    "${2:-60}" e2e_has_focus "$1"
 }
 
 # e2e_screenshot FILE: the whole screen as a PNG.
