@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A copied picture outlives the program: at exit it is handed to the desktop's clipboard
 # manager (the freedesktop protocol, here xfce4-clipman's), in bounded time, and another
-# program can still paste it.
+# program can still paste it. xfce4-clipman also fetches what is copied as soon as it is
+# copied, so this shows what the user sees with it, and that ending the program with the
+# handover stays quick; it cannot tell the handover apart from that fetch.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/qr_helpers.sh"

@@ -56,15 +56,40 @@ e2e_wait_window() {
 }
 
 # e2e_has_focus WINDOW: the X input focus is on the window, so that keys typed now reach it
-# (keys sent before a freshly mapped window has the focus are lost).
+# whatever the pointer does; when it is not, asks the server to put it there. Without a
+# window manager nobody else gives a new window the focus: the keys would go to whatever
+# window lies under the pointer.
 e2e_has_focus() {
-  [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$1" ]
+  [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$1" ] && return 0
+  xdotool windowfocus "$1" 2>/dev/null || true
+  return 1
 }
 
-# e2e_wait_focus WINDOW [SECONDS]: waits until the window has the input focus.
+# e2e_wait_focus WINDOW [SECONDS]: gives the window the input focus and waits until it has it.
 e2e_wait_focus() {
   e2e_wait_until "the input focus on window $1 ($(xdotool getwindowname "$1" 2>/dev/null || true))" \
     "${2:-60}" e2e_has_focus "$1"
+}
+
+# e2e_bind_keys TEXT: gives every character of the text outside ASCII a key of its own in the
+# server's keymap. xdotool would otherwise bind a spare key for each such character while it
+# types, and a program that reads the changed keymap a moment too late drops the character;
+# bound before the program starts, the keymap never changes under it. Call before starting
+# the program that is typed into.
+e2e_bind_keys() {
+  local chars free expressions=() char code
+  chars=$(printf '%s' "$1" | LC_ALL=C.UTF-8 grep -o '[^ -~]' | sort -u || true)
+  [ -n "$chars" ] || return 0
+  mapfile -t free < <(xmodmap -pke | awk 'NF == 3 && $1 == "keycode" && $2 >= 128 {print $2}')
+  local index=0
+  while IFS= read -r char; do
+    [ -n "$char" ] || continue
+    [ "$index" -lt "${#free[@]}" ] || fail "no free key left in the keymap for '$char'"
+    code=$(printf '%s' "$char" | iconv -f UTF-8 -t UTF-32BE | od -An -tx1 | tr -d ' \n' | sed 's/^0*//')
+    expressions+=(-e "keycode ${free[$index]} = U$(printf '%04X' "0x$code") U$(printf '%04X' "0x$code")")
+    index=$((index + 1))
+  done <<<"$chars"
+  xmodmap "${expressions[@]}" || fail "xmodmap could not bind the keys for '$1'"
 }
 
 # e2e_screenshot FILE: the whole screen as a PNG.
