@@ -15,6 +15,20 @@ e2e_teardown() {
   rm -rf "$E2E_TMP"
 }
 
+# e2e_wait_until WHAT SECONDS CMD ARGS...: runs the command every tenth of a second until it
+# succeeds; after the deadline fails the script, saying what it waited for. Waiting on a
+# condition with a generous deadline keeps a busy machine from failing a test, where a fixed
+# sleep would either waste time or be too short.
+e2e_wait_until() {
+  local what=$1 seconds=$2 deadline
+  shift 2
+  deadline=$((SECONDS + seconds))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "waited ${seconds}s for $what"
+    sleep 0.1
+  done
+}
+
 # e2e_start CMD ARGS...: starts a program in the background and remembers it.
 e2e_start() {
   "$@" &
@@ -23,9 +37,12 @@ e2e_start() {
 }
 
 # e2e_wait_window NAME [SECONDS]: prints the id of the first visible window with that name.
+# The default deadline is long because a loaded machine may take many seconds to start a
+# program; a window that comes sooner costs nothing.
 e2e_wait_window() {
-  local name=$1 seconds=${2:-20} id
-  for _ in $(seq $((seconds * 10))); do
+  local name=$1 seconds=${2:-60} id deadline
+  deadline=$((SECONDS + seconds))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1 || true)
     if [ -n "$id" ]; then
       echo "$id"
@@ -33,8 +50,46 @@ e2e_wait_window() {
     fi
     sleep 0.1
   done
-  echo "e2e: no window named '$name' after ${seconds}s" >&2
+  echo "e2e: waited ${seconds}s for a visible window named '$name'; windows now:" >&2
+  xdotool search --name '.' getwindowname %@ 2>/dev/null | sort | uniq -c | head -n 20 >&2 || true
   return 1
+}
+
+# e2e_has_focus WINDOW: the X input focus is on the window, so that keys typed now reach it
+# whatever the pointer does; when it is not, asks the server to put it there. Without a
+# window manager nobody else gives a new window the focus: the keys would go to whatever
+# window lies under the pointer.
+e2e_has_focus() {
+  [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$1" ] && return 0
+  xdotool windowfocus "$1" 2>/dev/null || true
+  return 1
+}
+
+# e2e_wait_focus WINDOW [SECONDS]: gives the window the input focus and waits until it has it.
+e2e_wait_focus() {
+  e2e_wait_until "the input focus on window $1 ($(xdotool getwindowname "$1" 2>/dev/null || true))" \
+    "${2:-60}" e2e_has_focus "$1"
+}
+
+# e2e_bind_keys TEXT: gives every character of the text outside ASCII a key of its own in the
+# server's keymap. xdotool would otherwise bind a spare key for each such character while it
+# types, and a program that reads the changed keymap a moment too late drops the character;
+# bound before the program starts, the keymap never changes under it. Call before starting
+# the program that is typed into.
+e2e_bind_keys() {
+  local chars free expressions=() char code
+  chars=$(printf '%s' "$1" | LC_ALL=C.UTF-8 grep -o '[^ -~]' | sort -u || true)
+  [ -n "$chars" ] || return 0
+  mapfile -t free < <(xmodmap -pke | awk 'NF == 3 && $1 == "keycode" && $2 >= 128 {print $2}')
+  local index=0
+  while IFS= read -r char; do
+    [ -n "$char" ] || continue
+    [ "$index" -lt "${#free[@]}" ] || fail "no free key left in the keymap for '$char'"
+    code=$(printf '%s' "$char" | iconv -f UTF-8 -t UTF-32BE | od -An -tx1 | tr -d ' \n' | sed 's/^0*//')
+    expressions+=(-e "keycode ${free[$index]} = U$(printf '%04X' "0x$code") U$(printf '%04X' "0x$code")")
+    index=$((index + 1))
+  done <<<"$chars"
+  xmodmap "${expressions[@]}" || fail "xmodmap could not bind the keys for '$1'"
 }
 
 # e2e_screenshot FILE: the whole screen as a PNG.
