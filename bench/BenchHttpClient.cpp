@@ -141,9 +141,10 @@ public:
         ConsoleReporter::Finalize();
         const double ours = rates_["BM_PostForm_Ours/real_time"];
         const double curl = rates_["BM_PostForm_Curl/real_time"];
-        std::printf("\nPostForm on fresh connections: ours %.0f req/s, libcurl %.0f req/s, "
-                    "ratio ours/curl %.3f\n",
-                    ours, curl, curl > 0 ? ours / curl : 0.0);
+        std::printf(
+            "\nPostForm on fresh connections: ours %.0f req/s, libcurl %.0f req/s, "
+            "ratio ours/curl %.3f\n",
+            ours, curl, curl > 0 ? ours / curl : 0.0);
     }
 
 private:

@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             stack->AddPeer(Script(data, size));
             std::vector<std::string> fields{"product_id=21"};
             try {
-                const std::string body = http.PostForm(std::string("http://127.0.0.1") + path,
-                                                       fields);
+                const std::string body =
+                    http.PostForm(std::string("http://127.0.0.1") + path, fields);
                 if (static_cast<std::int64_t>(body.size()) > kMaxReplyBody) __builtin_trap();
             } catch (const EIdException&) {
             }

@@ -167,7 +167,7 @@ std::string TIdHTTP::BuildRequestHead() {
     return head;
 }
 
-void TIdHTTP::SendRequest(const std::string& head) {
+void TIdHTTP::SendRequestHead(const std::string& head) {
     OpenOutputBatch();
     try {
         SendBytes(head);
@@ -176,6 +176,9 @@ void TIdHTTP::SendRequest(const std::string& head) {
         CancelOutputBatch();
         throw;
     }
+}
+
+void TIdHTTP::SendBody() {
     const TIdHTTPMethod method = request_.RequestMethod;
     if ((method == TIdHTTPMethod::hmPost || method == TIdHTTPMethod::hmPut) &&
         request_.BodySource) {

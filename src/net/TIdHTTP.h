@@ -30,9 +30,8 @@ struct TIdProxyConnectionInfo {
 // One thread uses a client; the socket stack underneath is shared.
 class TIdHTTP : public TIdTCPClient {
 public:
-    using TIdHTTPOnRedirectEvent = std::function<void(TIdHTTP& sender, std::string& dest,
-                                                      int numRedirect, bool& handled,
-                                                      TIdHTTPMethod& method)>;
+    using TIdHTTPOnRedirectEvent = std::function<void(
+        TIdHTTP& sender, std::string& dest, int numRedirect, bool& handled, TIdHTTPMethod& method)>;
 
     TIdHTTP();
     ~TIdHTTP() override;
@@ -78,7 +77,9 @@ private:
     void ApplyPort();
     void TakeOverEndpoint();
     std::string BuildRequestHead();
-    void SendRequest(const std::string& head);
+    // The head in one send, then the body in pieces of SendBufferSize.
+    void SendRequestHead(const std::string& head);
+    void SendBody();
     // Request cycle.
     void RunPasses(const std::string& url, std::int64_t sinkStart);
     void EnsureConnected();

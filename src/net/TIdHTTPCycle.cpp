@@ -63,7 +63,8 @@ void TIdHTTP::RunPasses(const std::string& url, std::int64_t sinkStart) {
         TakeOverEndpoint();
         const std::string head = BuildRequestHead();
         EnsureConnected();
-        SendRequest(head);
+        SendRequestHead(head);
+        SendBody();
         ReadReply();
         switch (DecideNext()) {
             case TReplyVerdict::rvFollow:

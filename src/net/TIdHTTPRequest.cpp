@@ -44,14 +44,22 @@ void TIdHTTPRequest::BuildHeaderLines() {
 
 const char* MethodWord(TIdHTTPMethod method) {
     switch (method) {
-        case TIdHTTPMethod::hmHead: return "HEAD";
-        case TIdHTTPMethod::hmGet: return "GET";
-        case TIdHTTPMethod::hmPost: return "POST";
-        case TIdHTTPMethod::hmOptions: return "OPTIONS";
-        case TIdHTTPMethod::hmTrace: return "TRACE";
-        case TIdHTTPMethod::hmPut: return "PUT";
-        case TIdHTTPMethod::hmDelete: return "DELETE";
-        case TIdHTTPMethod::hmConnect: return "CONNECT";
+        case TIdHTTPMethod::hmHead:
+            return "HEAD";
+        case TIdHTTPMethod::hmGet:
+            return "GET";
+        case TIdHTTPMethod::hmPost:
+            return "POST";
+        case TIdHTTPMethod::hmOptions:
+            return "OPTIONS";
+        case TIdHTTPMethod::hmTrace:
+            return "TRACE";
+        case TIdHTTPMethod::hmPut:
+            return "PUT";
+        case TIdHTTPMethod::hmDelete:
+            return "DELETE";
+        case TIdHTTPMethod::hmConnect:
+            return "CONNECT";
     }
     return "GET";
 }

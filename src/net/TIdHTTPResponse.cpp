@@ -62,9 +62,8 @@ void TIdHTTPResponse::ReadContentRange() {
     if (space == std::string::npos || dash == std::string::npos) return;
     const std::size_t slash = range.find('/', dash);
     const auto start = ParseDecimal(range.substr(space + 1, dash - space - 1));
-    const auto end = ParseDecimal(range.substr(dash + 1, slash == std::string::npos
-                                                             ? std::string::npos
-                                                             : slash - dash - 1));
+    const auto end = ParseDecimal(
+        range.substr(dash + 1, slash == std::string::npos ? std::string::npos : slash - dash - 1));
     if (!start || !end) return;
     ContentRangeStart = *start;
     ContentRangeEnd = *end;

@@ -13,8 +13,7 @@ class TIdHeaderList {
 public:
     static constexpr std::size_t kDefaultFoldLength = 78;
 
-    explicit TIdHeaderList(std::size_t foldLength = kDefaultFoldLength)
-        : foldLength_(foldLength) {}
+    explicit TIdHeaderList(std::size_t foldLength = kDefaultFoldLength) : foldLength_(foldLength) {}
 
     // The value of the first line of that name, its continuation lines joined with one space
     // and trimmed; empty when there is no such line.
@@ -32,8 +31,7 @@ public:
     std::size_t FoldLength() const { return foldLength_; }
 
 private:
-    std::optional<std::size_t> IndexOfName(std::string_view name,
-                                           std::size_t from = 0) const;
+    std::optional<std::size_t> IndexOfName(std::string_view name, std::size_t from = 0) const;
     // The value of the line at index with its continuation lines.
     std::string ValueAt(std::size_t index) const;
     // The index just past the line at index and its continuation lines.

@@ -83,8 +83,8 @@ TEST(HttpBounds, BodyByLengthJustBelowAtAndAbove) {
     // Refused before a byte of the body is read, on the success road and the error road.
     for (const std::string status : {"200 OK", "404 Not Found"}) {
         HttpMemoryPeer peer;
-        peer.AddReply("HTTP/1.1 " + status + "\r\nContent-Length: " +
-                      std::to_string(kMaxReplyBody + 1) + "\r\n\r\nbbbb");
+        peer.AddReply("HTTP/1.1 " + status +
+                      "\r\nContent-Length: " + std::to_string(kMaxReplyBody + 1) + "\r\n\r\nbbbb");
         try {
             peer.Post();
             FAIL() << status;
@@ -115,7 +115,8 @@ TEST(HttpBounds, ChunkedBodyAtAndAbove) {
 TEST(HttpBounds, BodyUntilCloseAtAndAbove) {
     for (const std::int64_t length : {kMaxReplyBody, kMaxReplyBody + 1}) {
         HttpMemoryPeer peer;
-        peer.AddReply("HTTP/1.0 200 OK\r\n\r\n" + std::string(static_cast<std::size_t>(length), 'u'));
+        peer.AddReply("HTTP/1.0 200 OK\r\n\r\n" +
+                      std::string(static_cast<std::size_t>(length), 'u'));
         if (length <= kMaxReplyBody) {
             EXPECT_EQ(peer.Post().size(), static_cast<std::size_t>(length));
         } else {

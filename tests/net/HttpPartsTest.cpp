@@ -10,9 +10,9 @@ namespace {
 
 TEST(HeaderList, ValuesIgnoreCaseJoinContinuationsAndCollectEveryLine) {
     TIdHeaderList list;
-    for (const char* line : {"Content-Type:  text/plain ", "X-Folded: first ", "\t second",
-                             "  third", "Set-Cookie: a=1", "set-cookie:b=2", "No colon here",
-                             "Empty:"}) {
+    for (const char* line :
+         {"Content-Type:  text/plain ", "X-Folded: first ", "\t second", "  third",
+          "Set-Cookie: a=1", "set-cookie:b=2", "No colon here", "Empty:"}) {
         list.Add(line);
     }
     EXPECT_EQ(list.HeaderValue("content-type"), "text/plain");
@@ -55,8 +55,8 @@ TEST(HeaderList, FoldsJustAboveTheFoldLengthAtBlanksAndCommasOutsideQuotes) {
     EXPECT_EQ(list.Count(), 1u);
 
     TIdHeaderList folded;
-    const std::string words = std::string(40, 'a') + ", " + std::string(30, 'b') + " " +
-                              std::string(10, 'c');
+    const std::string words =
+        std::string(40, 'a') + ", " + std::string(30, 'b') + " " + std::string(10, 'c');
     folded.SetHeader("N", words);
     ASSERT_EQ(folded.Count(), 2u);
     EXPECT_EQ(folded.Lines()[0], "N: " + std::string(40, 'a') + ", " + std::string(30, 'b'));
@@ -68,7 +68,8 @@ TEST(HeaderList, FoldsJustAboveTheFoldLengthAtBlanksAndCommasOutsideQuotes) {
     // The only blank outside the quotes within reach is the one after the name.
     ASSERT_EQ(quoted.Count(), 2u);
     EXPECT_EQ(quoted.Lines()[0], "Q:");
-    EXPECT_EQ(quoted.HeaderValue("Q"), "\"" + std::string(50, 'x') + ", " + std::string(40, 'y') + "\" z");
+    EXPECT_EQ(quoted.HeaderValue("Q"),
+              "\"" + std::string(50, 'x') + ", " + std::string(40, 'y') + "\" z");
 
     // The request's own list folds only beyond 1024 characters.
     TIdHeaderList wide(1024);

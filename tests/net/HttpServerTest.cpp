@@ -13,7 +13,7 @@ class HttpServerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         server_.Post("/requests/checkversionid.php", [](const httplib::Request& request,
-                                                         httplib::Response& response) {
+                                                        httplib::Response& response) {
             const bool asExpected =
                 request.body == "product_id=21" && request.version == "HTTP/1.0" &&
                 request.get_header_value("Content-Type") == "application/x-www-form-urlencoded" &&
@@ -21,15 +21,15 @@ protected:
                     "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1)";
             response.set_content(asExpected ? "1.25" : "unexpected request", "text/plain");
         });
-        server_.Post("/requests/getytvideoid.php", [](const httplib::Request&,
-                                                       httplib::Response& response) {
-            response.set_header("Set-Cookie", "session=abc; path=/");
-            response.set_content("false", "text/plain");
-        });
-        server_.Post("/echo-cookie", [](const httplib::Request& request,
-                                        httplib::Response& response) {
-            response.set_content(request.get_header_value("Cookie"), "text/plain");
-        });
+        server_.Post("/requests/getytvideoid.php",
+                     [](const httplib::Request&, httplib::Response& response) {
+                         response.set_header("Set-Cookie", "session=abc; path=/");
+                         response.set_content("false", "text/plain");
+                     });
+        server_.Post("/echo-cookie",
+                     [](const httplib::Request& request, httplib::Response& response) {
+                         response.set_content(request.get_header_value("Cookie"), "text/plain");
+                     });
         server_.Post("/chunked", [](const httplib::Request&, httplib::Response& response) {
             response.set_chunked_content_provider(
                 "text/plain", [](std::size_t offset, httplib::DataSink& sink) {

@@ -18,7 +18,8 @@
 
 namespace {
 
-const std::filesystem::path kWireFolder = std::filesystem::path(VEXMORA_SOURCE_DIR) / "tests/net/wire";
+const std::filesystem::path kWireFolder =
+    std::filesystem::path(VEXMORA_SOURCE_DIR) / "tests/net/wire";
 
 std::vector<std::string> WireFiles() {
     std::vector<std::string> names;
@@ -47,12 +48,17 @@ ScriptedServer::Script PeerScript(const std::vector<WireCase::Step>& steps) {
     return [&steps](ScriptedServer& server, int socket, const std::string&) {
         for (const WireCase::Step& step : steps) {
             switch (step.kind) {
-                case WireCase::Step::Kind::Send: ScriptedServer::SendAll(socket, step.bytes); break;
+                case WireCase::Step::Kind::Send:
+                    ScriptedServer::SendAll(socket, step.bytes);
+                    break;
                 case WireCase::Step::Kind::Pause:
                     std::this_thread::sleep_for(std::chrono::milliseconds(step.milliseconds));
                     break;
-                case WireCase::Step::Kind::Hold: server.HoldUntilClosed(socket); return;
-                case WireCase::Step::Kind::Close: return;
+                case WireCase::Step::Kind::Hold:
+                    server.HoldUntilClosed(socket);
+                    return;
+                case WireCase::Step::Kind::Close:
+                    return;
             }
         }
     };
@@ -92,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(Files, WireTest, ::testing::ValuesIn(WireFiles()),
                              std::string name = info.param;
                              std::replace_if(
                                  name.begin(), name.end(),
-                                 [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
+                                 [](char c) {
+                                     return !std::isalnum(static_cast<unsigned char>(c));
+                                 },
                                  '_');
                              return name;
                          });

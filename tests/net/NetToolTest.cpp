@@ -28,7 +28,8 @@ ToolRun NetTool(const std::string& arguments) {
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     char buffer[4096];
-    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
+    for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, got);
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream err(errFile, std::ios::binary);
@@ -50,8 +51,8 @@ TEST(NetTool, UsageErrorsExitWithTwoAndTheUsageText) {
 TEST(NetTool, WritesBodiesExactlyAndOneLinePerFailure) {
     ScriptedServer server(std::vector<ScriptedServer::Script>{
         [](ScriptedServer&, int socket, const std::string&) {
-            ScriptedServer::SendAll(socket,
-                                    std::string("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\na\0b\r\n", 43));
+            ScriptedServer::SendAll(
+                socket, std::string("HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\na\0b\r\n", 43));
         },
         [](ScriptedServer&, int socket, const std::string&) {
             ScriptedServer::SendAll(socket, "HTTP/1.1 503 Busy\r\nContent-Length: 0\r\n\r\n");

@@ -42,15 +42,25 @@ std::string Unescape(const std::string& text) {
         }
         const char code = text[++i];
         switch (code) {
-            case 'r': bytes += '\r'; break;
-            case 'n': bytes += '\n'; break;
-            case 't': bytes += '\t'; break;
-            case '0': bytes += '\0'; break;
+            case 'r':
+                bytes += '\r';
+                break;
+            case 'n':
+                bytes += '\n';
+                break;
+            case 't':
+                bytes += '\t';
+                break;
+            case '0':
+                bytes += '\0';
+                break;
             case 'x':
                 bytes += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
                 i += 2;
                 break;
-            default: bytes += code; break;
+            default:
+                bytes += code;
+                break;
         }
     }
     return bytes;

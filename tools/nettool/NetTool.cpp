@@ -34,8 +34,7 @@ std::string ClassName(const std::exception& error) {
 // The value of an option written as "--name VALUE" or "--name=VALUE"; nothing when the
 // argument at index is not that option. Moves index past what it took.
 std::optional<std::string> OptionValue(const std::vector<std::string>& arguments,
-                                       std::size_t& index, const std::string& name,
-                                       bool& missing) {
+                                       std::size_t& index, const std::string& name, bool& missing) {
     const std::string& argument = arguments[index];
     if (argument == name) {
         if (index + 1 >= arguments.size()) {
