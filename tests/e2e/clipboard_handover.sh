@@ -15,7 +15,7 @@ out="$VEXMORA_BUILD/e2e"
 command -v xfce4-clipman >/dev/null || fail "xfce4-clipman is missing (scripts/bootstrap installs it)"
 
 # The manager keeps its settings on a session bus of its own.
-e2e_start dbus-run-session -- xfce4-clipman
+e2e_start_group "$E2E_TMP/clipman.log" dbus-run-session -- xfce4-clipman
 # The manager is ready once a text outlives the program that copied it.
 probe_outlives_its_owner() {
   printf 'probe' | xclip -selection clipboard -i &

@@ -6,10 +6,12 @@ e2e_setup() {
   mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
   mkdir -p "$VEXMORA_BUILD/e2e"
   E2E_PIDS=()
+  E2E_GROUPS=()
   trap e2e_teardown EXIT
 }
 
 e2e_teardown() {
+  for group in "${E2E_GROUPS[@]}"; do kill -- "-$group" 2>/dev/null || true; done
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$E2E_TMP"
@@ -34,6 +36,16 @@ e2e_start() {
   "$@" &
   E2E_PIDS+=($!)
   E2E_LAST_PID=$!
+}
+
+# e2e_start_group LOG CMD ARGS...: starts a program that starts helpers of its own (a session
+# bus and the services it activates) in a process group of its own, output to LOG. The whole
+# group ends with the script, and none of it keeps the test's output open.
+e2e_start_group() {
+  local log=$1
+  shift
+  setsid "$@" >"$log" 2>&1 </dev/null &
+  E2E_GROUPS+=($!)
 }
 
 # e2e_wait_window NAME [SECONDS]: prints the id of the first visible window with that name.
