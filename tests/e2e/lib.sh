@@ -8,6 +8,24 @@ e2e_setup() {
   E2E_PIDS=()
   E2E_GROUPS=()
   trap e2e_teardown EXIT
+  # The program asks the maker's web host at start; a quiet one keeps the check's warning from
+  # popping up over the window and taking the keys a script types.
+  e2e_start_site --tutorial false --version false
+}
+
+# e2e_start_site OPTIONS...: starts maker-site on a free loopback port and makes it the
+# program's web host (VEXMORA_WEB_HOST, set to E2E_SITE_HOST); E2E_SITE_PID is its process.
+# The last one started is the host of programs started from then on.
+e2e_start_site() {
+  local out
+  out=$(mktemp "$E2E_TMP/site.XXXXXX")
+  "$VEXMORA_BIN/maker-site" --host 127.0.0.1 --port 0 "$@" >"$out" 2>>"$E2E_TMP/site.log" &
+  E2E_PIDS+=($!)
+  E2E_SITE_PID=$!
+  e2e_wait_until "maker-site $* to print 'listening on 127.0.0.1:PORT'" 60 \
+    e2e_site_listening "$out" "$E2E_SITE_PID"
+  E2E_SITE_HOST=$(sed -n 's/^listening on //p' "$out" | head -n 1)
+  export VEXMORA_WEB_HOST=$E2E_SITE_HOST
 }
 
 e2e_teardown() {
@@ -15,6 +33,14 @@ e2e_teardown() {
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$E2E_TMP"
+}
+
+# e2e_site_listening OUTPUT PID: maker-site has announced its port; fails the script when the
+# process has ended instead.
+e2e_site_listening() {
+  grep -q '^listening on ' "$1" && return 0
+  kill -0 "$2" 2>/dev/null || fail "maker-site ended: $(cat "$1" "$E2E_TMP/site.log")"
+  return 1
 }
 
 # e2e_wait_until WHAT SECONDS CMD ARGS...: runs the command every tenth of a second until it
