@@ -2,6 +2,7 @@
 # The update check at start against maker-site: a published 9.9 against the installed 1.2
 # brings the upgrade offer centred over the main window, and Return opens exactly the product
 # page; the tutorial the site names shows the tutorial button, which opens the tutorial page.
+# Closing the window while a request waits ends the program at once with status 0.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
@@ -63,4 +64,28 @@ e2e_wait_until "the tutorial page to be opened" 20 opened_lines 2
   fail "the tutorial button opened '$(sed -n 2p "$opened")', not '$website?playvideo'"
 e2e_screenshot "$VEXMORA_BUILD/e2e/update-tutorial.png"
 kill -0 "$app" 2>/dev/null || fail "vexmora ended"
-echo "offer ${w}x${h} centred at ${x},${y}; opened $(paste -sd ' ' "$opened")"
+
+# ended PID: the process has ended.
+ended() {
+  ! kill -0 "$1" 2>/dev/null
+}
+
+# close_and_expect_end PID WINDOW: Ctrl+W (Exit) ends the program promptly with status 0.
+close_and_expect_end() {
+  local status=0
+  e2e_wait_focus "$2"
+  xdotool key ctrl+w
+  e2e_wait_until "vexmora to end after Ctrl+W" 15 ended "$1"
+  wait "$1" || status=$?
+  [ "$status" -eq 0 ] || fail "vexmora ended with status $status"
+}
+close_and_expect_end "$app" "$main"
+
+# Nothing waits for the update check: closing the window while its request waits ends the
+# program at once.
+e2e_start_site --tutorial-delay-ms 60000 --version-delay-ms 60000
+e2e_start "$VEXMORA_BIN/vexmora"
+app=$E2E_LAST_PID
+main=$(e2e_wait_window Vexmora 60)
+close_and_expect_end "$app" "$main"
+echo "offer ${w}x${h} centred at ${x},${y}; opened $(paste -sd ' ' "$opened"); closed at once while a request waited"
