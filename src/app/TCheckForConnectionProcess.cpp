@@ -30,7 +30,7 @@ void TCheckForConnectionProcess::ReportConnectionResult(bool succeeded) {
         ShowCenteredMessage(std::string("Internet connection is OK!") + "\r\n",
                             MessageKind::Information, MessageButton::OK);
     } else {
-        ShowCenteredMessage(std::string("Failed Internet connection!") + "\r\n",
-                            MessageKind::Error, MessageButton::OK);
+        ShowCenteredMessage(std::string("Failed Internet connection!") + "\r\n", MessageKind::Error,
+                            MessageButton::OK);
     }
 }

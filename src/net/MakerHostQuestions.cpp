@@ -36,8 +36,7 @@ bool AskTutorialQuestion(TIdHTTP& http, std::vector<std::string>& lines,
 }
 
 TVersionAnswer AskVersionQuestion(TIdHTTP& http, std::vector<std::string>& lines,
-                                  const std::string& webHost,
-                                  const std::string& installedVersion) {
+                                  const std::string& webHost, const std::string& installedVersion) {
     using Kind = TVersionAnswer::Kind;
     try {
         lines.push_back(MakerHost::kProductLine);

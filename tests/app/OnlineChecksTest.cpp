@@ -116,8 +116,8 @@ protected:
 
     // Creates and shows the main window; with the update check, it starts as in a real run.
     void CreateForm(bool updateCheck) {
-        TMainForm::UpdateCheckStarter() = updateCheck ? std::function<void()>(StartUpdateCheck)
-                                                      : std::function<void()>([] {});
+        TMainForm::UpdateCheckStarter() =
+            updateCheck ? std::function<void()>(StartUpdateCheck) : std::function<void()>([] {});
         form = std::make_unique<TMainForm>();
         form->show();
     }
@@ -133,8 +133,8 @@ protected:
         return WaitUntil([&] { return Status() == text; }, milliseconds);
     }
 
-    TestInstallation installation{"\"Version\"=\"1.2\"\r\n\"Website\"=\"" +
-                                  std::string(kWebsite) + "\"\r\n"};
+    TestInstallation installation{"\"Version\"=\"1.2\"\r\n\"Website\"=\"" + std::string(kWebsite) +
+                                  "\"\r\n"};
     std::vector<std::unique_ptr<ServiceProcess>> sites;
     std::vector<std::string> opened;
     std::unique_ptr<TMainForm> form;
@@ -185,7 +185,10 @@ TEST_F(OnlineChecksTest, AFailedVersionQuestionGivesTheWarning) {
     ScriptedServer silentPeer(
         [](ScriptedServer& self, int socket, const std::string&) { self.HoldUntilClosed(socket); });
     const std::pair<const char*, std::function<void()>> failures[] = {
-        {"404", [this] { StartSite({"--tutorial", "x", "--version-status", "404"}); }},
+        {"404",
+         [this] {
+             StartSite({"--tutorial", "x", "--version-status", "404"});
+         }},
         {"closed port",
          [&] {
              silentSite.Stop(SIGTERM);

@@ -87,8 +87,8 @@ TEST(UpdateQuestions, TutorialRepliesOtherThanExactlyFalseShowTheEntries) {
     const struct {
         const char* reply;
         bool shown;
-    } cases[] = {{"false", false}, {"", true}, {"False", true}, {"false\r\n", true},
-                 {" false", true}, {"dQw4w9WgXcQ", true}};
+    } cases[] = {{"false", false},    {"", true},       {"False", true},
+                 {"false\r\n", true}, {" false", true}, {"dQw4w9WgXcQ", true}};
     for (const auto& c : cases) {
         ScriptedServer server({Answer(Reply(c.reply)), Answer(Reply("false"))});
         const UpdateRun run = RunUpdate(server);
@@ -160,8 +160,8 @@ TEST(UpdateQuestions, TheRequestsOnTheWireCarryTheFirstReplysCookie) {
 
 TEST(UpdateQuestions, AFailedTutorialQuestionIsSilentAndAFailedVersionQuestionIsNot) {
     {
-        ScriptedServer server({Answer(Reply("<html>gone</html>", "404 Not Found")),
-                               Answer(Reply("1.3"))});
+        ScriptedServer server(
+            {Answer(Reply("<html>gone</html>", "404 Not Found")), Answer(Reply("1.3"))});
         const UpdateRun run = RunUpdate(server);
         EXPECT_FALSE(run.tutorialShown);
         EXPECT_EQ(run.answer.kind, Kind::Newer);
