@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "MemoryConnection.h"
@@ -245,6 +246,22 @@ TEST(SocketStack, OneStackWhileAnyHolderLivesAndOneStartUp) {
     EXPECT_EQ(StackLock::HolderCount(), 0);
     EXPECT_LE(StackLock::StartUpCount(), 1);
     EXPECT_GE(StackLock::StartUpCount(), startUps);
+}
+
+TEST(SocketStack, ClientsComeAndGoOnSeveralThreads) {
+    // The update check and connection checks create and free their clients at the same time.
+    std::vector<std::thread> workers;
+    for (int worker = 0; worker < 4; ++worker) {
+        workers.emplace_back([] {
+            for (int round = 0; round < 500; ++round) {
+                TIdTCPClient client;
+                client.SetHost("localhost");
+            }
+        });
+    }
+    for (std::thread& worker : workers) worker.join();
+    EXPECT_EQ(StackLock::HolderCount(), 0);
+    EXPECT_EQ(StackLock::StartUpCount(), 1);
 }
 
 }  // namespace

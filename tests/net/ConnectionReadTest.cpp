@@ -2,6 +2,7 @@
 // errors and interrupted calls, without a network or a clock.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -137,6 +138,27 @@ TEST(ConnectionReadLine, ReadTimeoutZeroWaitsWithoutLimit) {
     TIdTCPClient& client = peer.Open({Step::Data("x\n")});
     EXPECT_EQ(client.ReadLine(), "x");
     EXPECT_EQ(peer.stack->WaitLimits(), (std::vector<int>{-1}));
+}
+
+TEST(ConnectionRead, TheDeadlineCutsWaitsAndEndsReadsAndConnects) {
+    MemoryConnection peer;
+    TIdTCPClient& client = peer.Open({Step::Data("a\n"), Step::Data("b\n")});
+    client.SetReadTimeout(2000);
+    client.SetDeadlineAfter(60000);
+    EXPECT_EQ(client.ReadLine(), "a");
+    EXPECT_EQ(peer.stack->WaitLimits().back(), 2000) << "the nearer limit wins";
+    client.SetDeadlineAfter(50);
+    client.ReadExact(1);
+    EXPECT_LE(peer.stack->WaitLimits().back(), 50);
+    // Once passed, no read waits, however ready the peer is.
+    client.SetDeadline(TIdTCPConnection::Clock::now() - std::chrono::milliseconds(1));
+    EXPECT_EQ(Text(client.ReadExact(1)), "\n") << "bytes that came stay readable";
+    EXPECT_THROW(client.ReadExact(1), EIdReadTimeout);
+    EXPECT_NO_THROW(client.PollForClose());
+    client.CloseConnection();
+    EXPECT_THROW(client.OpenConnection(), EIdConnectTimeout);
+    client.ClearDeadline();
+    EXPECT_NO_THROW(client.OpenConnection());
 }
 
 TEST(ConnectionRead, ReadExactAcrossPieces) {

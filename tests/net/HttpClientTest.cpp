@@ -146,3 +146,18 @@ TEST(HttpClient, RequestTimeoutEndsACallThatAPeerTrickles) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HttpClient, ACookieWithABadPortListIsDroppedAloneAndTheReplyStands) {
+    HttpMemoryPeer peer;
+    peer.AddReply(
+        "HTTP/1.1 200 OK\r\nSet-cookie2: bad=1; Version=1; Port=\"80,x\"\r\n"
+        "Set-cookie2: good=2; Version=1; Path=/\r\nContent-Length: 2\r\n\r\nok");
+    EXPECT_EQ(peer.Post(), "ok");
+    const auto cookies = peer.http->CookieManager()->Cookies().Snapshot();
+    ASSERT_EQ(cookies.size(), 1u);
+    EXPECT_EQ(cookies[0].name, "good");
+}
+
+}  // namespace
