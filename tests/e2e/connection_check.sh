@@ -7,12 +7,33 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup
 export XDG_CONFIG_DIRS="$E2E_TMP/no-store"
 
-# check_connection WINDOW: Edit → Check connection with the mouse.
+# menu_open WINDOW: a popup menu of the program is up: another visible window of its name.
+menu_open() {
+  local shown window
+  # The popup carries the name only in WM_NAME, which a search by name does not match.
+  shown=$(xdotool search --onlyvisible --name '' 2>/dev/null || true)
+  for window in $shown; do
+    [ "$window" != "$1" ] || continue
+    [ "$(xdotool getwindowname "$window" 2>/dev/null || true)" = Vexmora ] && return 0
+  done
+  return 1
+}
+
+# check_connection WINDOW: Edit → Check connection with the mouse. A busy machine may open the
+# menu late, so the item is clicked only once the menu is seen, and the opening is repeated.
 check_connection() {
-  e2e_wait_focus "$1"
-  xdotool mousemove --window "$1" 50 8 click 1
-  sleep 0.5
-  xdotool mousemove --window "$1" 110 28 click 1
+  for _ in $(seq 10); do
+    e2e_wait_focus "$1"
+    xdotool mousemove --window "$1" 50 8 click 1
+    for _ in $(seq 30); do
+      if menu_open "$1"; then
+        xdotool mousemove --window "$1" 110 28 click 1
+        return 0
+      fi
+      sleep 0.1
+    done
+  done
+  fail "the Edit menu did not open"
 }
 
 # answer TITLE: waits for the dialog of that title, presses Return in it and waits until it
