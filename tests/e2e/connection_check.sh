@@ -10,7 +10,7 @@ export XDG_CONFIG_DIRS="$E2E_TMP/no-store"
 # menu_open WINDOW: a popup menu of the program is up: another visible window of its name.
 menu_open() {
   local shown window
-  # The popup carries the name only in WM_NAME, which a search by name does not match.
+  # xdotool's search by name does not find the popup, so each window's name is read.
   shown=$(xdotool search --onlyvisible --name '' 2>/dev/null || true)
   for window in $shown; do
     [ "$window" != "$1" ] || continue
