@@ -6,7 +6,14 @@ endif()
 enable_testing()
 include(GoogleTest)
 
-set(VEXMORA_TESTDATA_DIR "${CMAKE_SOURCE_DIR}/../shared/testdata" CACHE PATH "shared test data (PngSuite)")
+set(VEXMORA_TESTDATA_DIR "${CMAKE_SOURCE_DIR}/tests/data" CACHE PATH "test data carried in the tree (PngSuite)")
+# The codec tests list their cases from this folder while ctest discovers them; without it
+# they would abort there, so a clone that lacks it is refused here with the reason.
+if(NOT EXISTS "${VEXMORA_TESTDATA_DIR}/pngsuite/basn0g01.png")
+  message(FATAL_ERROR "Test data missing: ${VEXMORA_TESTDATA_DIR}/pngsuite holds no PngSuite. "
+    "It is part of the source tree (tests/data/pngsuite); restore it, point VEXMORA_TESTDATA_DIR "
+    "at a copy, or configure with -DVEXMORA_BUILD_TESTS=OFF.")
+endif()
 set(VEXMORA_LSAN_SUPPRESSIONS "${CMAKE_SOURCE_DIR}/tests/lsan.supp")
 
 # vexmora_add_gtest(NAME LABEL unit|gui SOURCES ... LIBS ...)

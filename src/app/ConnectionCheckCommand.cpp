@@ -1,3 +1,9 @@
 #include "app/ConnectionCheckCommand.h"
 
-void StartConnectionCheck() {}
+#include "app/TCheckForConnectionProcess.h"
+
+void StartConnectionCheck() {
+    auto* worker = new TCheckForConnectionProcess();
+    worker->FreeOnTerminate = true;
+    worker->Start();
+}

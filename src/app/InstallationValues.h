@@ -7,4 +7,8 @@
 extern std::string AppVersion;    // installed version, a decimal number such as "1.0"
 extern std::string AppWebsite;    // the product page, base of every product link
 extern std::string AppWebHost;    // the maker's web host
-extern std::string FeedbackLink;  // "mailto:feedback@" until the main window appends AppWebHost
+extern std::string FeedbackLink;  // "mailto:feedback@" until the main window appends the domain
+
+// The mailbox domain of a web host "name[:port]": the name alone, as a port is no part of a
+// mail address (feedback@localhost:8421 names no mailbox).
+std::string MailDomainOf(const std::string& webHost);

@@ -40,7 +40,7 @@ namespace {
 // Written on the UI thread; other threads may ask for it.
 std::atomic<TMainForm*> theMainForm = nullptr;
 
-// The fixed part of FeedbackLink as the program starts, so that AppWebHost is appended to it
+// The fixed part of FeedbackLink as the program starts, so that the domain is appended to it
 // exactly once however often a main window is created.
 const std::string& FeedbackLinkFixedPart() {
     static const std::string fixedPart = FeedbackLink;
@@ -91,7 +91,7 @@ void TMainForm::FormCreate() {
         RequestTermination();
     }
     AppWebHost = BuildConfig::MakerWebHost();
-    FeedbackLink = FeedbackLinkFixedPart() + AppWebHost;
+    FeedbackLink = FeedbackLinkFixedPart() + MailDomainOf(AppWebHost);
     sLabelFXWebpage->SetCaption(QString::fromStdString(AppWebHost));
     sComboBoxCorrection->SetItemIndex(0);
     ApplyStatusBarLayout();

@@ -131,7 +131,6 @@ void TMainForm::CreateWindowProperties() {
 void TMainForm::CreatePictureArea(QWidget* client) {
     sPanel1 = Named(new TsPanel(client), "sPanel1");
     sPanel1->setGeometry(0, 0, 474, 230);
-    sPanel1->setMinimumHeight(230);
     clientLayout_->AddWidget(sPanel1, TAlignLayout::Align::Client);
     auto* panelLayout = new TAlignLayout(sPanel1);
 
@@ -140,6 +139,11 @@ void TMainForm::CreatePictureArea(QWidget* client) {
     sPanel3->setMaximumHeight(230);
     panelLayout->AddWidget(sPanel3, TAlignLayout::Align::Right);
     CreateSizeAndLevelChoices();
+    // The window may get lower than it opens, down to where the size and level choices are
+    // still whole (8 pixels below the level box): with the data field and the generate button
+    // they are all it takes to make a picture. The two buttons under them may be cut off then;
+    // their commands stay in the menus.
+    sPanel1->setMinimumHeight(sPanel3->y() + sGroupBox2->geometry().bottom() + 1 + 8);
 
     sPanelQRImage = Named(new TsPanel(sPanel1), "sPanelQRImage");
     sPanelQRImage->setGeometry(1, 1, 232, 228);

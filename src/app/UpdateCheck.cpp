@@ -1,3 +1,9 @@
 #include "app/UpdateCheck.h"
 
-void StartUpdateCheck() {}
+#include "app/TCheckForNewVersionProcess.h"
+
+void StartUpdateCheck() {
+    auto* worker = new TCheckForNewVersionProcess();
+    worker->FreeOnTerminate = true;
+    worker->Start();
+}

@@ -16,11 +16,12 @@ TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fil
         case Mode::Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
         case Mode::OpenRead: flags |= O_RDONLY; break;
         case Mode::OpenReadWrite: flags |= O_RDWR; break;
+        case Mode::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
     }
     fd_ = ::open(fileName.c_str(), flags, 0666);
     if (fd_ < 0) {
         const std::string reason = SystemErrorText(errno);
-        if (mode == Mode::Create) {
+        if (mode == Mode::Create || mode == Mode::CreateNew) {
             throw EFCreateError(Format("Cannot create file \"%s\". %s", fileName.c_str(), reason.c_str()));
         }
         throw EFOpenError(Format("Cannot open file \"%s\". %s", fileName.c_str(), reason.c_str()));
@@ -83,4 +84,12 @@ void TFileStream::SetSize(std::int64_t size) {
         throw EWriteError(Format("Cannot resize file \"%s\". %s", fileName_.c_str(),
                                  SystemErrorText(errno).c_str()));
     }
+}
+
+bool TFileStream::Sync() {
+    return ::fsync(fd_) == 0;
+}
+
+bool TFileStream::SetMode(unsigned mode) {
+    return ::fchmod(fd_, static_cast<mode_t>(mode)) == 0;
 }

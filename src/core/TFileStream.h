@@ -7,7 +7,8 @@
 // A stream over a file on disk, unbuffered, through the system's file descriptor.
 class TFileStream : public TStream {
 public:
-    enum class Mode { Create, OpenRead, OpenReadWrite };
+    // CreateNew creates a file that must not exist yet (raising EFCreateError otherwise).
+    enum class Mode { Create, OpenRead, OpenReadWrite, CreateNew };
 
     // Create truncates or creates the file. Raises EFCreateError with
     // "Cannot create file "<name>". <reason>" or EFOpenError with
@@ -24,6 +25,10 @@ public:
     void SetSize(std::int64_t size) override;
 
     const std::string& FileName() const { return fileName_; }
+    // Waits until the written bytes are on the disk; false (errno set) when they cannot be.
+    bool Sync();
+    // Gives the file these permission bits; false (errno set) when it cannot.
+    bool SetMode(unsigned mode);
 
 private:
     std::string fileName_;

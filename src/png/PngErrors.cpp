@@ -65,6 +65,10 @@ VEXMORA_PNG_ERROR_TEXT(
     EPNGUnsupportedFormat,
     "This \"Portable Network Graphics\" image is not supported because its combination of color "
     "type and bit depth could not be decoded.")
+VEXMORA_PNG_ERROR_TEXT(
+    EPNGTooManyChunks,
+    "This \"Portable Network Graphics\" image is invalid because it repeats its main pieces of "
+    "data more often than the decoder accepts.")
 
 #undef VEXMORA_PNG_ERROR_TEXT
 

@@ -57,6 +57,23 @@ bool TChunk::ReadPayload(TStream& stream, const png::ChunkType& type, std::uint3
     return true;
 }
 
+void TChunk::SkipPayload(TStream& stream, const png::ChunkType& type, std::uint32_t length) {
+    std::array<std::uint8_t, 4096> buffer{};
+    std::uint32_t crc =
+        png::Crc32Update(png::kCrcStart, reinterpret_cast<const std::uint8_t*>(type.data()), 4);
+    std::size_t left = length;
+    while (left > 0) {
+        const std::size_t step = std::min(buffer.size(), left);
+        const std::size_t got = stream.Read(buffer.data(), step);
+        crc = png::Crc32Update(crc, buffer.data(), got);
+        if (got < step) throw EPngInvalidCRC();
+        left -= got;
+    }
+    std::array<std::uint8_t, 4> stored{};
+    if (stream.Read(stored.data(), stored.size()) != stored.size()) throw EPngInvalidCRC();
+    if (~crc != *png::ReadU32BE(stored, 0)) throw EPngInvalidCRC();
+}
+
 bool TChunk::WriteChunk(TStream& stream) {
     return WriteFrame(stream);
 }

@@ -29,6 +29,9 @@ public:
     // EPngInvalidCRC on a CRC mismatch, including a stream that ended inside the chunk.
     virtual bool ReadPayload(TStream& stream, const png::ChunkType& type, std::uint32_t length);
     virtual bool WriteChunk(TStream& stream);
+    // Reads past the payload and CRC of a chunk that is not kept, through a small buffer;
+    // raises EPngInvalidCRC as ReadPayload does.
+    static void SkipPayload(TStream& stream, const png::ChunkType& type, std::uint32_t length);
     // A new, empty chunk of the same class owned by another picture (used by picture copies).
     virtual std::unique_ptr<TChunk> CreateSameKind(TPNGObject& picture) const;
 

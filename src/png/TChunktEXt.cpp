@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "png/TPNGObject.h"
+
 std::string TChunktEXt::KeywordOfPayload() const {
     const auto bytes = PayloadBytes();
     const auto zero = std::find(bytes.begin(), bytes.end(), 0);
@@ -16,16 +18,28 @@ void TChunktEXt::CopyFrom(const TChunk& source) {
     }
 }
 
+void TChunktEXt::ParseKeywordAndText() {
+    if (PayloadSize() <= 2) return;
+    Keyword = KeywordOfPayload();
+    const auto bytes = PayloadBytes();
+    Text = Keyword.size() < bytes.size()
+               ? std::string(bytes.begin() + static_cast<std::ptrdiff_t>(Keyword.size()) + 1,
+                             bytes.end())
+               : std::string();
+}
+
+void TChunktEXt::SpendTextOrDrop() {
+    png::ChunkBudget& budget = Picture().ReadBudget();
+    if (budget.SpendText(Text.size())) return;
+    Keyword.clear();
+    Text.clear();
+    budget.RequestDrop();
+}
+
 bool TChunktEXt::ReadPayload(TStream& stream, const png::ChunkType& type, std::uint32_t length) {
     if (!TChunk::ReadPayload(stream, type, length)) return false;
-    if (PayloadSize() > 2) {
-        Keyword = KeywordOfPayload();
-        const auto bytes = PayloadBytes();
-        Text = Keyword.size() < bytes.size()
-                   ? std::string(bytes.begin() + static_cast<std::ptrdiff_t>(Keyword.size()) + 1,
-                                 bytes.end())
-                   : std::string();
-    }
+    ParseKeywordAndText();
+    SpendTextOrDrop();
     return true;
 }
 

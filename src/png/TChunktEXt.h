@@ -21,4 +21,9 @@ protected:
     TChunktEXt(TPNGObject& picture, std::string_view kindCode) : TChunkKind(picture, kindCode) {}
     // The keyword: payload bytes up to the first zero byte, or all of them when there is none.
     std::string KeywordOfPayload() const;
+    // Takes keyword and text from the payload read (only when it holds more than 2 bytes).
+    void ParseKeywordAndText();
+    // Spends the text's bytes from the read's budget; when they do not fit, empties keyword
+    // and text and asks the read to drop the chunk.
+    void SpendTextOrDrop();
 };

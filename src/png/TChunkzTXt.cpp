@@ -1,5 +1,6 @@
 #include "png/TChunkzTXt.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -8,18 +9,29 @@
 #include "png/ZlibBuffer.h"
 
 bool TChunkzTXt::ReadPayload(TStream& stream, const png::ChunkType& type, std::uint32_t length) {
-    if (!TChunktEXt::ReadPayload(stream, type, length)) return false;
-    if (PayloadSize() <= 3) return true;
+    if (!TChunk::ReadPayload(stream, type, length)) return false;
+    ParseKeywordAndText();
+    if (PayloadSize() <= 3) {
+        SpendTextOrDrop();
+        return true;
+    }
     Text.clear();
     Keyword = KeywordOfPayload();
     const auto bytes = PayloadBytes();
     const std::size_t methodAt = Keyword.size() + 1;
     if (methodAt >= bytes.size() || bytes[methodAt] != 0) return true;
+    // Inflation stops at what the read's text budget still allows, so that a run of small
+    // compressed chunks costs at most the budget in time and memory, not a bomb each.
+    png::ChunkBudget& budget = Picture().ReadBudget();
+    const std::size_t room = std::min(png::kMaxInflatedText, budget.TextRoom());
     std::vector<std::uint8_t> inflated;
     std::string errorText;
-    if (png::InflateBuffer(bytes.subspan(methodAt + 1), png::kMaxInflatedText, inflated,
-                           errorText)) {
+    if (png::InflateBuffer(bytes.subspan(methodAt + 1), room, inflated, errorText)) {
         Text.assign(inflated.begin(), inflated.end());
+        budget.SpendText(Text.size());
+    } else if (errorText == png::kInflateLimitText && room < png::kMaxInflatedText) {
+        Keyword.clear();
+        budget.RequestDrop();
     }
     return true;
 }

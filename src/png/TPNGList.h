@@ -47,6 +47,8 @@ public:
     void SetCount(std::size_t count) { items_.resize(count); }
     void Reserve(std::size_t capacity) { items_.reserve(capacity); }
     void Trim() { items_.shrink_to_fit(); }
+    // Exchanges all items with the vector's, for changes that must be undone when they fail.
+    void SwapItems(std::vector<std::unique_ptr<T>>& items) { items_.swap(items); }
 
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }

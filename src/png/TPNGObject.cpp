@@ -39,6 +39,7 @@ void TPNGObject::ReadFromStream(TStream& stream) {
         throw EPNGInvalidFileHeader();
     }
     chunkList_.Reserve(10);
+    readBudget_.Reset();
     ReadChunks(stream);
     chunkList_.Trim();
 }
@@ -60,10 +61,16 @@ void TPNGObject::ReadChunks(TStream& stream) {
             continue;
         }
         if (type == png::kTypeIDAT) idatMet = true;
+        if (!readBudget_.Admit(type, length, chunkList_.Count())) {
+            if (length > png::kMaxStoredPayload) throw EPNGChunkTooLarge();
+            TChunk::SkipPayload(stream, type, length);
+            continue;
+        }
         TChunk& chunk = chunkList_.Add(CreateChunkFor(*this, type));
         if (typeid(chunk) == typeid(TChunk) && !png::IsAncillary(type))
             throw EPNGUnknownCriticalChunk();
         if (!chunk.ReadPayload(stream, type, length)) break;
+        if (readBudget_.TakeDropRequest()) chunkList_.Remove(&chunk);
         if (type == png::kTypeIEND) break;
     }
     if (!idatMet) throw EPNGNoImageData();
@@ -79,17 +86,42 @@ void TPNGObject::CopyFrom(const TPNGObject* source) {
         if (source == nullptr) Clear();
         return;
     }
-    InterlaceMode = source->InterlaceMode;
-    SetIdatChunkSize(source->IdatChunkSize());
-    DeflateLevel = source->DeflateLevel;
-    RowFilters = source->RowFilters;
-    Clear();
-    chunkList_.SetCount(source->chunkList_.Count());
-    for (std::size_t i = 0; i < source->chunkList_.Count(); ++i) {
-        const TChunk& original = *source->chunkList_.Item(i);
-        auto copy = original.CreateSameKind(*this);
-        TChunk& placed = *copy;
-        chunkList_.SetItem(i, std::move(copy));
+    // A copy that fails part way (out of memory, most likely) puts the picture back as it
+    // was: a half-built list would hold empty slots that a later write or paint meets.
+    const std::uint8_t savedInterlace = InterlaceMode, savedLevel = DeflateLevel,
+                       savedFilters = RowFilters;
+    const std::uint32_t savedChunkSize = idatChunkSize_;
+    const png::GammaTable savedDecode = DecodeGamma, savedEncode = EncodeGamma;
+    std::vector<std::unique_ptr<TChunk>> saved;
+    chunkList_.SwapItems(saved);
+    try {
+        InterlaceMode = source->InterlaceMode;
+        SetIdatChunkSize(source->IdatChunkSize());
+        DeflateLevel = source->DeflateLevel;
+        RowFilters = source->RowFilters;
+        Clear();
+        CopyChunksFrom(*source);
+    } catch (...) {
+        Clear();
+        chunkList_.SwapItems(saved);
+        InterlaceMode = savedInterlace;
+        DeflateLevel = savedLevel;
+        RowFilters = savedFilters;
+        idatChunkSize_ = savedChunkSize;
+        DecodeGamma = savedDecode;
+        EncodeGamma = savedEncode;
+        throw;
+    }
+    // The old chunks go last, from the back, as Clear frees them.
+    while (!saved.empty()) saved.pop_back();
+}
+
+void TPNGObject::CopyChunksFrom(const TPNGObject& source) {
+    chunkList_.Reserve(source.chunkList_.Count());
+    for (std::size_t i = 0; i < source.chunkList_.Count(); ++i) {
+        const TChunk& original = *source.chunkList_.Item(i);
+        // Placed before it copies, so that a chunk that looks for the header finds it.
+        TChunk& placed = chunkList_.Add(original.CreateSameKind(*this));
         placed.CopyFrom(original);
     }
 }

@@ -9,6 +9,7 @@
 #include "platform/raster/RasterTypes.h"
 #include "platform/raster/TGraphic.h"
 #include "platform/raster/TPalette.h"
+#include "png/ChunkBudget.h"
 #include "png/GreyRamp.h"
 #include "png/TPNGList.h"
 
@@ -80,6 +81,9 @@ public:
     // Rebuilds both gamma tables for a gAMA value (gamma x 100000, not 0).
     void ComputeGammaTables(std::uint32_t gammaValue);
 
+    // What the chunks of the read in progress may still cost; text chunks spend from it.
+    png::ChunkBudget& ReadBudget() { return readBudget_; }
+
     std::uint32_t IdatChunkSize() const { return idatChunkSize_; }
     void SetIdatChunkSize(std::uint32_t size) { idatChunkSize_ = size < kMinIdatChunkSize ? kMinIdatChunkSize : size; }
 
@@ -91,8 +95,10 @@ public:
 
 private:
     void ReadChunks(TStream& stream);
+    void CopyChunksFrom(const TPNGObject& source);
     std::uint8_t PixelIndex(const TChunkIHDR& header, const std::uint8_t* row, std::uint32_t x) const;
 
     std::uint32_t idatChunkSize_ = kMinIdatChunkSize;
     TPNGList chunkList_;
+    png::ChunkBudget readBudget_;
 };

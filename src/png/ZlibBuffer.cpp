@@ -72,7 +72,7 @@ bool InflateBuffer(std::span<const std::uint8_t> data, std::size_t maxOutput,
         result = inflate(&stream, Z_NO_FLUSH);
         output.insert(output.end(), window.data(), stream.next_out);
         if (output.size() > maxOutput) {
-            errorText = "inflated data too large";
+            errorText = kInflateLimitText;
             break;
         }
         if (result == Z_STREAM_END) {

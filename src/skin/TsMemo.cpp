@@ -1,5 +1,7 @@
 #include "skin/TsMemo.h"
 
+#include <QTextDocument>
+
 TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent), SkinData(*this, QStringLiteral("EDIT")) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -9,6 +11,14 @@ TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent), SkinData(*this, QStrin
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (OnChange) OnChange();
     });
+}
+
+QString TsMemo::Text() const {
+    QString text = document()->toRawText();
+    // The editor keeps every line break it was given (LF, CR, CR LF or U+2029) as a paragraph
+    // break, and the raw text shows each one as U+2029; nothing else in it stands for a break.
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 void TsMemo::paintEvent(QPaintEvent* event) {

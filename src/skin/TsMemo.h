@@ -11,7 +11,10 @@ class TsMemo : public QPlainTextEdit {
 public:
     explicit TsMemo(QWidget* parent = nullptr);
 
-    QString Text() const { return toPlainText(); }
+    // The text as entered, with a line feed for each paragraph break of the editor.
+    // toPlainText() would also turn no-break spaces into spaces and line separators into line
+    // feeds, changing what the user typed or pasted.
+    QString Text() const;
     void SetText(const QString& text) { setPlainText(text); }
 
     TsCommonData SkinData;

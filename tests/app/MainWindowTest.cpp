@@ -477,10 +477,16 @@ TEST_F(MainWindowTest, DockingFollowsTheAlignRules) {
         EXPECT_EQ(form.sPanelQRImage->geometry(),
                   QRect(1, 1, client.width() - 2 - 240, innerHeight));
     }
-    // The picture part never gets lower than 230 pixels: the window refuses to.
+    // The window gets lower than it opens, but only down to where the size and level choices
+    // are still whole: the picture part keeps 8 pixels below the level box.
     form.resize(600, 100);
-    EXPECT_GE(form.sPanel1->height(), 230);
+    const int choicesBottom = form.sPanel3->y() + form.sGroupBox2->geometry().bottom() + 1;
+    EXPECT_EQ(choicesBottom, 173);
+    EXPECT_EQ(form.sPanel1->height(), choicesBottom + 8);
+    EXPECT_LT(form.minimumSizeHint().height(), 402 - 40);
     EXPECT_EQ(form.sPanel2->y(), form.sPanel1->height());
+    EXPECT_TRUE(form.sComboBoxCorrection->visibleRegion().boundingRect().size() ==
+                form.sComboBoxCorrection->size());
 }
 
 TEST_F(MainWindowTest, StatusBarRuleFollowsTheOuterWidth) {

@@ -51,7 +51,7 @@ TEST_P(MissingInstallationValue, ShowsTheErrorAndEndsTheApplication) {
     EXPECT_EQ(answerer.Seen()[0].text, GetParam().message);
     EXPECT_TRUE(form.TerminationRequested());
     EXPECT_EQ(AppWebHost, BuildConfig::MakerWebHost());
-    EXPECT_EQ(FeedbackLink, "mailto:feedback@" + BuildConfig::MakerWebHost());
+    EXPECT_EQ(FeedbackLink, "mailto:feedback@" + MailDomainOf(BuildConfig::MakerWebHost()));
     EXPECT_EQ(form.sComboBoxCorrection->ItemIndex(), 0);
     EXPECT_EQ(UpdateChecksRequested(), 1);
 
@@ -94,7 +94,7 @@ TEST(Startup, ReadsTheInstallationValuesAndAppendsTheHostOnce) {
     EXPECT_FALSE(second.TerminationRequested());
     EXPECT_EQ(AppVersion, "1.0");
     EXPECT_EQ(AppWebsite, "http://localhost:8421/vexmora.html");
-    EXPECT_EQ(FeedbackLink, "mailto:feedback@" + BuildConfig::MakerWebHost());
+    EXPECT_EQ(FeedbackLink, "mailto:feedback@" + MailDomainOf(BuildConfig::MakerWebHost()));
     EXPECT_EQ(UpdateChecksRequested(), 2);
     EXPECT_EQ(second.sComboBoxCorrection->currentText(),
               QStringLiteral("L  - Recovery of up to 7% data loss"));
@@ -164,6 +164,19 @@ TEST(Startup, FailedStartEndsWithoutShowingTheWindow) {
     EXPECT_FALSE(windowShown);
     ASSERT_EQ(answerer.Seen().size(), 1U);
     EXPECT_EQ(answerer.Seen()[0].text, kWebsiteMissing);
+}
+
+// A port is no part of a mail domain: feedback@localhost:8421 would name no mailbox.
+TEST(Startup, FeedbackMailboxDomainIsTheHostWithoutItsPort) {
+    const struct {
+        const char* host;
+        const char* domain;
+    } cases[] = {
+        {"localhost:8421", "localhost"}, {"www.example.org", "www.example.org"},
+        {"www.example.org:80", "www.example.org"}, {"[::1]:8421", "[::1]"},
+        {"[::1]", "[::1]"}, {"host:http", "host:http"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MailDomainOf(c.host), c.domain) << c.host;
 }
 
 }  // namespace

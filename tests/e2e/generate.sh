@@ -10,9 +10,10 @@ export XDG_CONFIG_DIRS="$E2E_TMP/no-store"
 out="$VEXMORA_BUILD/e2e"
 e2e_chart_service --verbose
 
+e2e_bind_keys "Café crème brûlée, naïve €"
 e2e_start "$VEXMORA_BIN/vexmora"
 window=$(e2e_wait_window Vexmora)
-sleep 1
+e2e_wait_focus "$window"
 e2e_window_geometry "$window"
 
 # generate_and_check NAME TEXT: types the text into the data field, generates and reads the

@@ -6,13 +6,55 @@ e2e_setup() {
   mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
   mkdir -p "$VEXMORA_BUILD/e2e"
   E2E_PIDS=()
+  E2E_GROUPS=()
   trap e2e_teardown EXIT
+  # The program asks the maker's web host at start; a quiet one keeps the check's warning from
+  # popping up over the window and taking the keys a script types.
+  e2e_start_site --tutorial false --version false
+}
+
+# e2e_start_site OPTIONS...: starts maker-site on a free loopback port and makes it the
+# program's web host (VEXMORA_WEB_HOST, set to E2E_SITE_HOST); E2E_SITE_PID is its process.
+# The last one started is the host of programs started from then on.
+e2e_start_site() {
+  local out
+  out=$(mktemp "$E2E_TMP/site.XXXXXX")
+  "$VEXMORA_BIN/maker-site" --host 127.0.0.1 --port 0 "$@" >"$out" 2>>"$E2E_TMP/site.log" &
+  E2E_PIDS+=($!)
+  E2E_SITE_PID=$!
+  e2e_wait_until "maker-site $* to print 'listening on 127.0.0.1:PORT'" 60 \
+    e2e_site_listening "$out" "$E2E_SITE_PID"
+  E2E_SITE_HOST=$(sed -n 's/^listening on //p' "$out" | head -n 1)
+  export VEXMORA_WEB_HOST=$E2E_SITE_HOST
 }
 
 e2e_teardown() {
+  for group in "${E2E_GROUPS[@]}"; do kill -- "-$group" 2>/dev/null || true; done
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$E2E_TMP"
+}
+
+# e2e_site_listening OUTPUT PID: maker-site has announced its port; fails the script when the
+# process has ended instead.
+e2e_site_listening() {
+  grep -q '^listening on ' "$1" && return 0
+  kill -0 "$2" 2>/dev/null || fail "maker-site ended: $(cat "$1" "$E2E_TMP/site.log")"
+  return 1
+}
+
+# e2e_wait_until WHAT SECONDS CMD ARGS...: runs the command every tenth of a second until it
+# succeeds; after the deadline fails the script, saying what it waited for. Waiting on a
+# condition with a generous deadline keeps a busy machine from failing a test, where a fixed
+# sleep would either waste time or be too short.
+e2e_wait_until() {
+  local what=$1 seconds=$2 deadline
+  shift 2
+  deadline=$((SECONDS + seconds))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "waited ${seconds}s for $what"
+    sleep 0.1
+  done
 }
 
 # e2e_start CMD ARGS...: starts a program in the background and remembers it.
@@ -22,10 +64,23 @@ e2e_start() {
   E2E_LAST_PID=$!
 }
 
+# e2e_start_group LOG CMD ARGS...: starts a program that starts helpers of its own (a session
+# bus and the services it activates) in a process group of its own, output to LOG. The whole
+# group ends with the script, and none of it keeps the test's output open.
+e2e_start_group() {
+  local log=$1
+  shift
+  setsid "$@" >"$log" 2>&1 </dev/null &
+  E2E_GROUPS+=($!)
+}
+
 # e2e_wait_window NAME [SECONDS]: prints the id of the first visible window with that name.
+# The default deadline is long because a loaded machine may take many seconds to start a
+# program; a window that comes sooner costs nothing.
 e2e_wait_window() {
-  local name=$1 seconds=${2:-20} id
-  for _ in $(seq $((seconds * 10))); do
+  local name=$1 seconds=${2:-60} id deadline
+  deadline=$((SECONDS + seconds))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1 || true)
     if [ -n "$id" ]; then
       echo "$id"
@@ -33,8 +88,46 @@ e2e_wait_window() {
     fi
     sleep 0.1
   done
-  echo "e2e: no window named '$name' after ${seconds}s" >&2
+  echo "e2e: waited ${seconds}s for a visible window named '$name'; windows now:" >&2
+  xdotool search --name '.' getwindowname %@ 2>/dev/null | sort | uniq -c | head -n 20 >&2 || true
   return 1
+}
+
+# e2e_has_focus WINDOW: the X input focus is on the window, so that keys typed now reach it
+# whatever the pointer does; when it is not, asks the server to put it there. Without a
+# window manager nobody else gives a new window the focus: the keys would go to whatever
+# window lies under the pointer.
+e2e_has_focus() {
+  [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$1" ] && return 0
+  xdotool windowfocus "$1" 2>/dev/null || true
+  return 1
+}
+
+# e2e_wait_focus WINDOW [SECONDS]: gives the window the input focus and waits until it has it.
+e2e_wait_focus() {
+  e2e_wait_until "the input focus on window $1 ($(xdotool getwindowname "$1" 2>/dev/null || true))" \
+    "${2:-60}" e2e_has_focus "$1"
+}
+
+# e2e_bind_keys TEXT: gives every character of the text outside ASCII a key of its own in the
+# server's keymap. xdotool would otherwise bind a spare key for each such character while it
+# types, and a program that reads the changed keymap a moment too late drops the character;
+# bound before the program starts, the keymap never changes under it. Call before starting
+# the program that is typed into.
+e2e_bind_keys() {
+  local chars free expressions=() char code
+  chars=$(printf '%s' "$1" | LC_ALL=C.UTF-8 grep -o '[^ -~]' | sort -u || true)
+  [ -n "$chars" ] || return 0
+  mapfile -t free < <(xmodmap -pke | awk 'NF == 3 && $1 == "keycode" && $2 >= 128 {print $2}')
+  local index=0
+  while IFS= read -r char; do
+    [ -n "$char" ] || continue
+    [ "$index" -lt "${#free[@]}" ] || fail "no free key left in the keymap for '$char'"
+    code=$(printf '%s' "$char" | iconv -f UTF-8 -t UTF-32BE | od -An -tx1 | tr -d ' \n' | sed 's/^0*//')
+    expressions+=(-e "keycode ${free[$index]} = U$(printf '%04X' "0x$code") U$(printf '%04X' "0x$code")")
+    index=$((index + 1))
+  done <<<"$chars"
+  xmodmap "${expressions[@]}" || fail "xmodmap could not bind the keys for '$1'"
 }
 
 # e2e_screenshot FILE: the whole screen as a PNG.

@@ -12,8 +12,6 @@ printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Softwar
   >"$store/Orvanti/Vexmora.reg"
 export XDG_CONFIG_DIRS="$store"
 
-# The display may still be coming up when the script starts.
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 read -r screen_w screen_h < <(xdotool getdisplaygeometry) || fail "display $DISPLAY does not answer"
 
 # geometry WINDOW: prints "x y width height" of the window.
@@ -54,7 +52,7 @@ e2e_start "$VEXMORA_BIN/vexmora"
 first=$E2E_LAST_PID
 # A loaded machine may take a while to start the first program on a fresh display.
 main=$(e2e_wait_window Vexmora 60)
-sleep 0.5
+e2e_wait_focus "$main"
 read -r x y w h < <(geometry "$main")
 [ "$w" -eq 490 ] && [ "$h" -eq 442 ] || fail "main window is ${w}x${h}, not 490x442"
 main_size="${w}x${h}"
@@ -66,7 +64,12 @@ e2e_screenshot "$VEXMORA_BUILD/e2e/main_window.png"
 "$VEXMORA_BIN/vexmora" &
 second=$!
 warning=$(e2e_wait_window 'Warning( — Vexmora)?' 60)
-sleep 0.3
+# The dialog is placed once it knows its size; until then it may show elsewhere.
+warning_centred() {
+  read -r x y w h < <(geometry "$warning")
+  ( expect_centred "warning" "$x" "$y" "$w" "$h" ) 2>/dev/null
+}
+e2e_wait_until "the warning to be centred on the screen" 60 warning_centred
 read -r x y w h < <(geometry "$warning")
 expect_centred "warning" "$x" "$y" "$w" "$h"
 e2e_screenshot "$VEXMORA_BUILD/e2e/main_window_second_instance.png"

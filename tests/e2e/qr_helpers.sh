@@ -4,18 +4,25 @@
 # e2e_chart_service ARGS...: starts chart-service on a free loopback port and points the
 # program at it through VEXMORA_CHART_HOST.
 e2e_chart_service() {
-  local out="$E2E_TMP/chart-service.out" port=
-  "$VEXMORA_BIN/chart-service" --host 127.0.0.1 --port 0 "$@" >"$out" 2>"$E2E_TMP/chart-service.log" &
-  E2E_PIDS+=($!)
-  for _ in $(seq 100); do
+  local out="$E2E_TMP/chart-service.out" log="$E2E_TMP/chart-service.log" pid port=
+  # The files exist before the service starts: the redirection happens in the child after
+  # the fork, so reading them at once could otherwise find nothing there.
+  : >"$out"
+  : >"$log"
+  "$VEXMORA_BIN/chart-service" --host 127.0.0.1 --port 0 "$@" >"$out" 2>"$log" &
+  pid=$!
+  E2E_PIDS+=($pid)
+  local deadline=$((SECONDS + 60))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9][0-9]*\).*/\1/p' "$out" | head -n 1)
     if [ -n "$port" ]; then
       export VEXMORA_CHART_HOST="127.0.0.1:$port"
       return 0
     fi
+    kill -0 "$pid" 2>/dev/null || fail "chart-service ended before reporting its port: $(cat "$out" "$log")"
     sleep 0.1
   done
-  fail "chart-service did not report its port"
+  fail "waited 60s for chart-service to print 'listening on 127.0.0.1:PORT': $(cat "$out" "$log")"
 }
 
 # e2e_window_geometry WINDOW: sets WIN_X, WIN_Y, WIN_W, WIN_H (the client area on the screen).
@@ -87,12 +94,14 @@ e2e_find_picture() {
 # e2e_wait_picture SHOT OUT [SECONDS]: takes screenshots until a picture is shown (the download
 # may take a moment on a busy machine) and prints its size as e2e_find_picture does.
 e2e_wait_picture() {
-  local shot=$1 out=$2 seconds=${3:-15}
-  for _ in $(seq $((seconds * 2))); do
+  local shot=$1 out=$2 seconds=${3:-60} deadline
+  deadline=$((SECONDS + seconds))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     sleep 0.5
     e2e_screenshot "$shot"
     e2e_find_picture "$shot" "$out" && return 0
   done
+  echo "e2e: waited ${seconds}s for a picture in the window; last screenshot: $shot" >&2
   return 1
 }
 

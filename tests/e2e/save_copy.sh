@@ -6,12 +6,15 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/qr_helpers.sh"
 e2e_setup
 export XDG_CONFIG_DIRS="$E2E_TMP/no-store"
+# The program keeps no settings file: nothing may appear in the user's folders.
+export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config"
+mkdir -p "$HOME"
 out="$VEXMORA_BUILD/e2e"
 e2e_chart_service --format palette
 
 e2e_start "$VEXMORA_BIN/vexmora"
 window=$(e2e_wait_window Vexmora)
-sleep 1
+e2e_wait_focus "$window"
 e2e_window_geometry "$window"
 
 text="Saved and copied QR"
@@ -25,30 +28,31 @@ e2e_expect_scan "$out/save_copy-picture.png" "$E2E_TMP/expected.bin"
 # A name typed without extension is saved with ".png".
 mkdir -p "$E2E_TMP/saved"
 xdotool key --window "$window" ctrl+s
-dialog=$(e2e_wait_window "Save As" 10) || { e2e_screenshot "$out/save_copy-nodialog.png"; fail "no save dialog"; }
-sleep 0.5
+dialog=$(e2e_wait_window "Save As") || { e2e_screenshot "$out/save_copy-nodialog.png"; fail "no save dialog"; }
+e2e_wait_focus "$dialog"
 e2e_screenshot "$out/save_copy-dialog.png"
 xdotool type --delay 20 "$E2E_TMP/saved/qrcode"
 xdotool key Return
-for _ in $(seq 50); do [ -s "$E2E_TMP/saved/qrcode.png" ] && break; sleep 0.1; done
-[ -s "$E2E_TMP/saved/qrcode.png" ] || fail "no file saved: $(ls -la "$E2E_TMP/saved")"
+# The file appears complete or not at all: it is written under another name and renamed.
+e2e_wait_until "the saved file $E2E_TMP/saved/qrcode.png" 60 test -s "$E2E_TMP/saved/qrcode.png"
 [ ! -e "$E2E_TMP/saved/qrcode" ] || fail "saved without the .png extension"
+[ "$(ls -A "$E2E_TMP/saved")" = "qrcode.png" ] || fail "more than the picture in the folder: $(ls -la "$E2E_TMP/saved")"
+e2e_wait_until "the save dialog to close" 60 sh -c "! xdotool search --onlyvisible --name '^Save As\$' >/dev/null"
 saved_size=$(identify -format "%wx%h" "$E2E_TMP/saved/qrcode.png")
 [ "$saved_size" = "$shown_size" ] || fail "saved $saved_size, shown $shown_size"
 e2e_expect_scan "$E2E_TMP/saved/qrcode.png" "$E2E_TMP/expected.bin"
 echo "saved $saved_size"
 
 # Ctrl+C with the focus in the data field copies the picture, not the text.
-sleep 0.5
+e2e_wait_focus "$window"
 e2e_click_data_field "$window"
 xdotool key ctrl+a
 xdotool key ctrl+c
+clipboard_offers_png() {
+  targets=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null) && echo "$targets" | grep -qx "image/png"
+}
 targets=
-for _ in $(seq 20); do
-  sleep 0.25
-  targets=$(xclip -selection clipboard -t TARGETS -o 2>/dev/null) && echo "$targets" | grep -qx "image/png" && break
-done
-[ -n "$targets" ] || fail "nothing on the clipboard"
+e2e_wait_until "image/png among the clipboard's targets" 60 clipboard_offers_png
 echo "$targets" | grep -qx "image/png" || fail "no image/png offered: $targets"
 echo "$targets" | grep -qx "image/bmp" || fail "no image/bmp offered: $targets"
 ! echo "$targets" | grep -qx "UTF8_STRING" || fail "the selected data text was copied: $targets"
@@ -60,3 +64,5 @@ cp "$E2E_TMP/clipboard.png" "$out/save_copy-clipboard.png"
 echo "copied $clip_size"
 
 kill -0 "$E2E_LAST_PID" || fail "vexmora ended"
+written=$(find "$HOME" -mindepth 1 2>/dev/null)
+[ -z "$written" ] || fail "the program wrote into the user's folders: $written"

@@ -8,7 +8,7 @@ export XDG_CONFIG_DIRS="$E2E_TMP/no-store"
 
 e2e_start "$VEXMORA_BIN/vexmora"
 window=$(e2e_wait_window Vexmora)
-sleep 0.5
+e2e_wait_focus "$window"
 kill -0 "$E2E_LAST_PID" || fail "vexmora ended"
 e2e_screenshot "$VEXMORA_BUILD/e2e/window.png"
 echo "window $window; screenshot in $VEXMORA_BUILD/e2e/window.png"

@@ -277,5 +277,50 @@ TEST(EncoderPictureTest, ShortWriteIsAnErrorAndLeavesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// Saving over a file goes by way of a new file: a save that fails leaves the old file as it
+// was, and one that succeeds replaces it whole, keeping its permissions and leaving nothing
+// else in the folder.
+TEST(EncoderPictureTest, SavingOverAFileReplacesItOnlyWhenComplete) {
+    const auto folder = TempPath("replace-folder");
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "picture.png";
+    const Bytes old(150000, 'o');
+    {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(old.data(), 1, old.size(), file);
+        std::fclose(file);
+    }
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
+    auto picture = MakePicture(400, 400, 8, 6);
+    picture->DeflateLevel = 0;
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 200000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    EXPECT_THROW(picture->WriteToFile(path.string()), EWriteError);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(LoadFile(path.string()), old) << "the old file was damaged";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    TPNGObject small;
+    ReadInto(small, LoadFile(SuiteFile("basn0g01.png")));
+    small.WriteToFile(path.string());
+    EXPECT_EQ(LoadFile(path.string()), WriteToBytes(small));
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0640));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1);
+    std::filesystem::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace enctest

@@ -1,12 +1,13 @@
 #include "pngtool/RecodeCommand.h"
 
 #include "png/TPNGObject.h"
+#include "pngtool/PictureInput.h"
 
 namespace pngtool {
 
 int Recode(const std::vector<std::string>& args) {
     TPNGObject picture;
-    picture.ReadFromFile(args[0]);
+    pngtool::ReadPictureFile(picture, args[0]);
     picture.WriteToFile(args[1]);
     return 0;
 }

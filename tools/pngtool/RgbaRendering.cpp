@@ -1,6 +1,8 @@
 #include "pngtool/RgbaRendering.h"
 
+#include "png/PngErrors.h"
 #include "png/PngFormat.h"
+#include "png/PngLimits.h"
 #include "png/TChunkIHDR.h"
 #include "png/TChunktRNS.h"
 #include "png/TPNGObject.h"
@@ -52,7 +54,11 @@ std::vector<std::uint8_t> RenderRgba(const TPNGObject& picture) {
     const std::uint32_t width = header.Width;
     const std::uint32_t height = header.Height;
     const std::uint32_t bits = header.BitmapInfo().header.bitCount;
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(width) * height * 4, 0);
+    // The codec caps the stored image, but one bit per pixel there is four bytes here: a
+    // small file could ask for gigabytes. The same cap applies to what is rendered.
+    const std::size_t pixels = static_cast<std::size_t>(width) * height;
+    if (pixels > png::kMaxImageBytes / 4) throw EPNGImageTooLarge();
+    std::vector<std::uint8_t> out(pixels * 4, 0);
     if (header.PixelRows() == nullptr) return out;
     for (std::uint32_t y = 0; y < height; ++y) {
         const std::uint8_t* row = header.RowAddress(y);

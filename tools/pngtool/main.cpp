@@ -2,6 +2,8 @@
 // below, so further commands slot in beside the existing ones.
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "png/PngErrors.h"
 #include "png/TChunkIHDR.h"
 #include "png/TPNGObject.h"
+#include "pngtool/PictureInput.h"
 #include "pngtool/RecodeCommand.h"
 #include "pngtool/RgbaRendering.h"
 
@@ -28,7 +31,7 @@ const char* TransparencyName(TPNGTransparencyKind kind) {
 
 int Info(const std::vector<std::string>& args) {
     TPNGObject picture;
-    picture.ReadFromFile(args[0]);
+    pngtool::ReadPictureFile(picture, args[0]);
     const TChunkIHDR& header = picture.Header();
     std::printf(
         "Width: %u\nHeight: %u\nBitDepth: %u\nColorType: %u\nCompressionMethod: %u\nFilterMethod: "
@@ -47,7 +50,7 @@ int Info(const std::vector<std::string>& args) {
 
 int Decode(const std::vector<std::string>& args) {
     TPNGObject picture;
-    picture.ReadFromFile(args[0]);
+    pngtool::ReadPictureFile(picture, args[0]);
     const std::vector<std::uint8_t> rgba = pngtool::RenderRgba(picture);
     TFileStream out(args[1], TFileStream::Mode::Create);
     const std::string head = "P7\nWIDTH " + std::to_string(picture.PixelWidth()) + "\nHEIGHT " +
@@ -71,6 +74,17 @@ constexpr Command kCommands[] = {
     {"recode", 2, "pngtool recode IN.png OUT.png", &pngtool::Recode},
 };
 
+// Reports an error as one line on stderr: the codec's texts may hold CR LF line breaks.
+int Fail(std::string text) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.replace(at, 2, " ");
+    for (char& c : text) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return 1;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage:\n");
     for (const Command& command : kCommands) std::fprintf(stderr, "  %s\n", command.usage);
@@ -87,8 +101,13 @@ int main(int argc, char** argv) {
         try {
             return command.run(std::vector<std::string>(argv + 2, argv + argc));
         } catch (const Exception& error) {
-            std::fprintf(stderr, "%s\n", error.Message().c_str());
-            return 1;
+            return Fail(error.Message());
+        } catch (const std::bad_alloc&) {
+            return Fail("pngtool: out of memory");
+        } catch (const std::exception& error) {
+            return Fail(std::string("pngtool: ") + error.what());
+        } catch (...) {
+            return Fail("pngtool: unknown error");
         }
     }
     return Usage();

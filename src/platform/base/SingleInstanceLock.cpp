@@ -10,11 +10,23 @@
 
 namespace SingleInstanceLock {
 
+namespace {
+
+// A runtime folder is only usable when it is a folder of ours that we may write in; a broken
+// one (missing, someone else's) must not keep the program from starting.
+bool UsableRuntimeFolder(const char* folder) {
+    struct stat info {};
+    return folder != nullptr && *folder != '\0' && ::stat(folder, &info) == 0 &&
+           S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && ::access(folder, W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
 std::string LockFolder() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime) return runtime;
-    // Without a runtime folder, a folder only this user can write keeps another user from
-    // planting the lock file and so from blocking or hijacking our guard.
+    if (UsableRuntimeFolder(runtime)) return runtime;
+    // Without a usable runtime folder, a folder only this user can write keeps another user
+    // from planting the lock file and so from blocking or hijacking our guard.
     const std::string folder = "/tmp/vexmora-" + std::to_string(::getuid());
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
     struct stat info {};

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -70,9 +71,41 @@ TEST_F(SingleInstance, WithoutRuntimeFolderUsesAPrivateFolderOfTheUser) {
     ::unlink((folder + "/" + name + ".lock").c_str());
 }
 
-TEST_F(SingleInstance, AnUnusableFolderIsAFailureNotAnInstance) {
-    ::setenv("XDG_RUNTIME_DIR", "/nonexistent-runtime-folder", 1);
-    EXPECT_EQ(AcquireInChild("Vexmora"), Result::Failed);
+// A broken runtime folder (missing, or a file) must not lock the user out: the guard falls
+// back to the private folder, where only a lock held by another process counts.
+TEST_F(SingleInstance, AnUnusableRuntimeFolderFallsBackToThePrivateFolder) {
+    ::unsetenv("XDG_RUNTIME_DIR");
+    const std::string privateFolder = SingleInstanceLock::LockFolder();
+    const std::string file = folder_ + "/a-file";
+    std::FILE* plain = std::fopen(file.c_str(), "w");
+    ASSERT_NE(plain, nullptr);
+    std::fclose(plain);
+    const std::string name = "VexmoraTest" + std::to_string(::getpid());
+    for (const std::string& broken : {std::string("/nonexistent-runtime-folder"), file}) {
+        SCOPED_TRACE(broken);
+        ::setenv("XDG_RUNTIME_DIR", broken.c_str(), 1);
+        EXPECT_EQ(SingleInstanceLock::LockFolder(), privateFolder);
+        EXPECT_EQ(AcquireInChild(name), Result::Acquired);
+    }
+    // A holder in the fallback folder is found by the next start with the same broken folder.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const char taken = Acquire(name) == Result::Acquired ? 'y' : 'n';
+        if (::write(ready[1], &taken, 1) != 1) _exit(1);
+        ::pause();
+        _exit(0);
+    }
+    char taken = 0;
+    ASSERT_EQ(::read(ready[0], &taken, 1), 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_EQ(taken, 'y');
+    EXPECT_EQ(AcquireInChild(name), Result::AlreadyHeld);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::unlink((privateFolder + "/" + name + ".lock").c_str());
 }
 
 }  // namespace

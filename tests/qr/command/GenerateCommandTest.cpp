@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QTest>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -166,6 +168,45 @@ TEST_F(GenerateCommandTest, AccentsAndLineBreaksReachTheServiceAsUtf8AndCrLf) {
         << "the editor's own breaks";
     EXPECT_TRUE(LogMentions(log, "&chld=H&chl=Caf%C3%A9+cr%C3%A8me")) << FileText(log);
     EXPECT_TRUE(LogMentions(log, "%0D%0Asecond+line%0D%0A%0D%0Alast&chof=png")) << FileText(log);
+}
+
+// Every blank outside ASCII, pasted between two letters through the clipboard, reaches the
+// service as its own UTF-8 bytes: the editor's plain-text view would have turned the no-break
+// space into a space and the line separator into a line break.
+TEST_F(GenerateCommandTest, PastedNonAsciiBlanksReachTheServiceUnchanged) {
+    const std::string log = std::string(VEXMORA_BINARY_DIR) + "/qr_command_blanks.log";
+    ChartServiceProcess service({"--verbose"}, log);
+    UseService(service);
+    const char16_t blanks[] = {0x00A0, 0x1680, 0x2000, 0x2001, 0x2002, 0x2003, 0x2004,
+                               0x2005, 0x2006, 0x2007, 0x2008, 0x2009, 0x200A, 0x2028,
+                               0x202F, 0x205F, 0x3000, 0xFEFF, 0x180E, 0x200B};
+    for (const char16_t blank : blanks) {
+        const QString text = QStringLiteral("a") + QChar(blank) + QStringLiteral("b");
+        memo_->clear();
+        memo_->setFocus();
+        QApplication::clipboard()->setText(text);
+        memo_->paste();
+        ASSERT_EQ(memo_->Text(), text) << std::hex << int(blank);
+        GenerateQrImage(Controls());
+        ASSERT_TRUE(warnings_.empty()) << warnings_.front();
+        ASSERT_TRUE(messages_.empty()) << messages_.front();
+        std::string encoded = "a";
+        for (const unsigned char byte : QString(QChar(blank)).toUtf8().toStdString()) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", byte);
+            encoded += hex;
+        }
+        EXPECT_TRUE(LogMentions(log, "&chl=" + encoded + "b&chof=png"))
+            << std::hex << int(blank) << FileText(log);
+        EXPECT_EQ(ScanQr(ShownPng()), text.toStdString()) << std::hex << int(blank);
+    }
+    // A text of no-break spaces only is a text, not an empty field.
+    memo_->clear();
+    QApplication::clipboard()->setText(QString(3, QChar(0x00A0)));
+    memo_->paste();
+    GenerateQrImage(Controls());
+    EXPECT_TRUE(warnings_.empty());
+    EXPECT_TRUE(LogMentions(log, "&chl=%C2%A0%C2%A0%C2%A0&chof=png")) << FileText(log);
 }
 
 TEST_F(GenerateCommandTest, AsksForTheFieldSizesAndTakesTheSizeThatArrived) {
