@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/Registry.h"
+#include "platform/base/Registry.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/Messages.h"
 #include "app/ProcessSetup.h"
-#include "platform/SingleInstanceLock.h"
+#include "platform/base/SingleInstanceLock.h"
 
 int RunVexmora() {
     InitialiseSubsystems();

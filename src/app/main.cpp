@@ -1,6 +1,6 @@
 #include "app/Startup.h"
 #include "app/TApplication.h"
-#include "platform/ProcessExit.h"
+#include "platform/base/ProcessExit.h"
 
 int main(int argc, char* argv[]) {
     TApplication application(argc, argv);

@@ -7,6 +7,8 @@
 #include <memory>
 #include <mutex>
 
+#include "platform/base/ProcessExit.h"
+
 namespace {
 
 struct PendingCall {
@@ -23,8 +25,13 @@ struct Dispatcher {
     bool closed = false;
 };
 
+// The first call (any queued or waiting call goes through here) also hands the shutdown to
+// the process end, so that EndProcess releases every thread still waiting.
 Dispatcher& TheDispatcher() {
-    static auto* dispatcher = new Dispatcher;
+    static auto* dispatcher = [] {
+        AtProcessEnd(&UiThread::Shutdown);
+        return new Dispatcher;
+    }();
     return *dispatcher;
 }
 

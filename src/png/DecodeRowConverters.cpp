@@ -1,3 +1,4 @@
+#include "platform/raster/PackedPixels.h"
 #include "png/DecodeRowConverters.h"
 
 #include <cstring>
@@ -29,16 +30,12 @@ inline std::uint32_t Column(const RowGeometry& geometry, std::uint32_t k) {
 
 // Packed samples: the k-th field of `bits` bits, leftmost pixel in the high bits.
 inline std::uint8_t PackedSample(const std::uint8_t* source, std::uint32_t k, std::uint32_t bits) {
-    const std::uint32_t perByte = 8 / bits;
-    const std::uint32_t shift = 8 - bits - bits * (k % perByte);
-    return static_cast<std::uint8_t>((source[k / perByte] >> shift) & ((1u << bits) - 1));
+    return static_cast<std::uint8_t>(raster::PackedIndex(source, k, bits));
 }
 
 inline void SetPackedSample(std::uint8_t* row, std::uint32_t column, std::uint32_t bits,
                             std::uint8_t value) {
-    const std::uint32_t perByte = 8 / bits;
-    const std::uint32_t shift = 8 - bits - bits * (column % perByte);
-    row[column / perByte] = static_cast<std::uint8_t>(row[column / perByte] | (value << shift));
+    raster::SetPackedIndex(row, column, bits, value);
 }
 
 // Grey or palette indexes of 1, 4 or 8 bits, stored as they are.

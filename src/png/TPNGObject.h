@@ -25,25 +25,25 @@ public:
     static constexpr std::uint32_t kMinIdatChunkSize = 65535;
 
     TPNGObject();
-    virtual ~TPNGObject();
+    ~TPNGObject() override;
     TPNGObject(const TPNGObject&) = delete;
     TPNGObject& operator=(const TPNGObject&) = delete;
 
     // Replaces the picture by the PNG stream at the stream's position. On failure the chunks
     // read so far stay (see the error classes in PngErrors.h).
-    virtual void ReadFromStream(TStream& stream);
-    virtual void ReadFromFile(const std::string& fileName);
-    virtual void WriteToStream(TStream& stream);
-    virtual void WriteToFile(const std::string& fileName);
+    void ReadFromStream(TStream& stream) override;
+    void ReadFromFile(const std::string& fileName) override;
+    void WriteToStream(TStream& stream) override;
+    void WriteToFile(const std::string& fileName) override;
 
     void Clear();
     // Copies another picture (nullptr empties this one); the gamma tables are not carried.
     virtual void CopyFrom(const TPNGObject* source);
     virtual void CopyTo(TPNGObject& destination) const;
 
-    virtual bool IsEmpty() const { return chunkList_.Count() == 0; }
-    virtual std::int32_t PixelWidth() const;
-    virtual std::int32_t PixelHeight() const;
+    bool IsEmpty() const override { return chunkList_.Count() == 0; }
+    std::int32_t PixelWidth() const override;
+    std::int32_t PixelHeight() const override;
 
     // The header chunk; raises EPNGHeaderNotPresent when the first chunk is not IHDR.
     TChunkIHDR& Header() const;
@@ -51,8 +51,8 @@ public:
     TPNGList& ChunkList() { return chunkList_; }
     const TPNGList& ChunkList() const { return chunkList_; }
 
-    virtual const TPalette* CurrentPalette() const;
-    virtual void ReplacePalette(std::unique_ptr<TPalette> palette);
+    const TPalette* CurrentPalette() const override;
+    void ReplacePalette(std::unique_ptr<TPalette> palette) override;
 
     TPNGTransparencyKind TransparencyKind() const;
     TColor TransparentKeyColor() const;
@@ -63,17 +63,17 @@ public:
 
     // The graphic face: drawing, bitmap and clipboard interchange, resizing
     // (PngDrawing.cpp, PngBitmapInterchange.cpp, PngResize.cpp).
-    virtual std::string ClassName() const;
-    virtual std::unique_ptr<TGraphic> NewSameKind() const;
-    virtual void CopyFrom(const TGraphic* source);
+    std::string ClassName() const override;
+    std::unique_ptr<TGraphic> NewSameKind() const override;
+    void CopyFrom(const TGraphic* source) override;
     void CopyFrom(std::nullptr_t) { CopyFrom(static_cast<const TPNGObject*>(nullptr)); }
-    virtual void CopyTo(TGraphic& destination) const;
-    virtual void PaintTo(TCanvas& canvas, const TRect& rect) const;
-    virtual bool IsTransparent() const;
-    virtual void ChangeWidth(std::int32_t width);
-    virtual void ChangeHeight(std::int32_t height);
-    virtual void ImportClipboardBitmap(const TClipboardBitmap& item);
-    virtual TClipboardBitmap ExportClipboardBitmap() const;
+    void CopyTo(TGraphic& destination) const override;
+    void PaintTo(TCanvas& canvas, const TRect& rect) const override;
+    bool IsTransparent() const override;
+    void ChangeWidth(std::int32_t width) override;
+    void ChangeHeight(std::int32_t height) override;
+    void ImportClipboardBitmap(const TClipboardBitmap& item) override;
+    TClipboardBitmap ExportClipboardBitmap() const override;
     void BuildFromBitmap(TDeviceBitmap& bitmap, bool transparent, TColor color);
     void Resize(std::int32_t width, std::int32_t height);
 

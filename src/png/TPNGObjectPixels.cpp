@@ -1,6 +1,7 @@
 // The pixel-level face of TPNGObject: transparency kind, key colour and single pixels.
 #include <algorithm>
 
+#include "platform/raster/PackedPixels.h"
 #include "png/PngErrors.h"
 #include "png/TChunkIHDR.h"
 #include "png/TChunkPLTE.h"
@@ -95,10 +96,7 @@ TColor TPNGObject::TransparentKeyColor() const {
 std::uint8_t TPNGObject::PixelIndex(const TChunkIHDR& header, const std::uint8_t* row,
                                     std::uint32_t x) const {
     // Addressed with the stored bits per pixel, so 2-bit images (kept as 4-bit) work too.
-    const std::uint32_t bits = header.BitmapInfo().header.bitCount;
-    const std::uint32_t perByte = 8 / bits;
-    const std::uint32_t shift = 8 - bits - bits * (x % perByte);
-    return static_cast<std::uint8_t>((row[x / perByte] >> shift) & ((1u << bits) - 1));
+    return static_cast<std::uint8_t>(raster::PackedIndex(row, x, header.BitmapInfo().header.bitCount));
 }
 
 TColor TPNGObject::PixelAt(std::int32_t x, std::int32_t y) const {
@@ -147,11 +145,7 @@ void TPNGObject::SetPixelAt(std::int32_t x, std::int32_t y, TColor color) {
             const std::uint32_t bits = header.BitmapInfo().header.bitCount;
             const auto index =
                 static_cast<std::uint8_t>(palette != nullptr ? palette->NearestIndex(color) : 0);
-            const std::uint32_t perByte = 8 / bits;
-            const std::uint32_t shift = 8 - bits - bits * (column % perByte);
-            const auto mask = static_cast<std::uint8_t>(((1u << bits) - 1) << shift);
-            std::uint8_t& byte = row[column / perByte];
-            byte = static_cast<std::uint8_t>((byte & ~mask) | ((index << shift) & mask));
+            raster::SetPackedIndex(row, column, bits, index);
             break;
         }
         case png::kGreyAlpha:

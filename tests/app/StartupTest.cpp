@@ -13,7 +13,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "core/BuildConfig.h"
-#include "platform/SingleInstanceLock.h"
+#include "platform/base/SingleInstanceLock.h"
 #include "skin/TsComboBox.h"
 #include "skin/TsLabelFX.h"
 #include "skin/TsStatusBar.h"

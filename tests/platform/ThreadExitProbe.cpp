@@ -12,7 +12,7 @@
 #include <cstring>
 #include <thread>
 
-#include "platform/ProcessExit.h"
+#include "platform/base/ProcessExit.h"
 #include "platform/TThread.h"
 #include "platform/UiThread.h"
 

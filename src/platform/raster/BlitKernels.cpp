@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/raster/CpuFeatures.h"
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #define VEXMORA_RASTER_AVX2 1
@@ -15,12 +17,6 @@ static_assert(std::endian::native == std::endian::little);
 
 #if VEXMORA_RASTER_AVX2
 namespace {
-
-bool HasAvx2() {
-    // Initialised explicitly: the first call may come from a static initialiser.
-    static const bool has = (__builtin_cpu_init(), __builtin_cpu_supports("avx2") != 0);
-    return has;
-}
 
 __attribute__((target("avx2"))) std::size_t CombineWordsAvx2(TWordOp op, const std::uint8_t* from,
                                                              std::uint8_t* to, std::size_t count) {

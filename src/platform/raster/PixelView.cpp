@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/raster/PackedPixels.h"
 #include "platform/raster/RasterLimits.h"
 
 namespace raster {
@@ -26,13 +27,7 @@ void ReadPacked(const std::uint8_t* row, std::uint16_t bits, std::uint32_t x0, s
         for (unsigned b = 0; i < count; ++i, ++b) out[i] = (*p >> (7 - b)) & 1;
         return;
     }
-    const std::uint32_t perByte = 8u / bits;
-    const std::uint32_t mask = (1u << bits) - 1;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint32_t x = x0 + i;
-        const std::uint32_t shift = 8 - bits - bits * (x % perByte);
-        out[i] = (row[x / perByte] >> shift) & mask;
-    }
+    for (std::uint32_t i = 0; i < count; ++i) out[i] = PackedIndex(row, x0 + i, bits);
 }
 
 void WritePacked(std::uint8_t* row, std::uint16_t bits, std::uint32_t x0, std::uint32_t count, const std::uint32_t* in) {
@@ -48,14 +43,7 @@ void WritePacked(std::uint8_t* row, std::uint16_t bits, std::uint32_t x0, std::u
         in += i;
         count -= i;
     }
-    const std::uint32_t perByte = 8u / bits;
-    const std::uint32_t mask = (1u << bits) - 1;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint32_t x = x0 + i;
-        const std::uint32_t shift = 8 - bits - bits * (x % perByte);
-        std::uint8_t& byte = row[x / perByte];
-        byte = static_cast<std::uint8_t>((byte & ~(mask << shift)) | ((in[i] & mask) << shift));
-    }
+    for (std::uint32_t i = 0; i < count; ++i) SetPackedIndex(row, x0 + i, bits, in[i]);
 }
 
 }  // namespace

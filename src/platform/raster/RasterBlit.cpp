@@ -39,7 +39,14 @@ class TPixelConverter {
 public:
     TPixelConverter(const TPixelView& src, std::uint32_t srcBk, const TPixelView& dst, std::uint32_t dstText,
                     std::uint32_t dstBk)
-        : dst_(dst), srcBk_(srcBk) {
+        : dst_(dst),
+          srcBk_(srcBk),
+          // 32-bit colour into 32-bit colour keeps the fourth byte, as the platform does for
+          // 32-bit device-independent bitmaps, whether the blit stretches, clips or not.
+          wordMask_(src.domain == TPixelDomain::Color && src.bitCount == 32 && dst.domain == TPixelDomain::Color &&
+                            dst.bitCount == 32
+                        ? 0xFFFFFFFFu
+                        : kColorMask) {
         if (src.domain == TPixelDomain::Color) return;
         const std::uint32_t count = 1u << src.bitCount;
         lut_.resize(count);
@@ -65,7 +72,7 @@ public:
             return;
         }
         if (dst_.domain == TPixelDomain::Color) {
-            for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : in[cols[i]] & kColorMask;
+            for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : in[cols[i]] & wordMask_;
             return;
         }
         for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : FromColor(in[cols[i]] & kColorMask);
@@ -78,7 +85,7 @@ public:
             const std::uint32_t* lut = lut_.data();
             for (std::uint32_t i = 0; i < count; ++i) out[i] = lut[in[i] & mask];
         } else if (dst_.domain == TPixelDomain::Color) {
-            for (std::uint32_t i = 0; i < count; ++i) out[i] = in[i] & kColorMask;
+            for (std::uint32_t i = 0; i < count; ++i) out[i] = in[i] & wordMask_;
         } else if (dst_.domain == TPixelDomain::Mono) {
             for (std::uint32_t i = 0; i < count; ++i) out[i] = (in[i] & kColorMask) == srcBk_ ? 1 : 0;
         } else {
@@ -126,6 +133,7 @@ private:
 
     const TPixelView& dst_;
     std::uint32_t srcBk_;
+    std::uint32_t wordMask_;
     std::vector<std::uint32_t> lut_;
     std::unordered_map<std::uint32_t, std::uint32_t> nearest_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -34,6 +36,24 @@ struct TTestSurface {
                                         rows[y][x] != 0 ? MakeColor(255, 255, 255) : MakeColor(0, 0, 0));
         }
         return surface;
+    }
+
+    // A 32-bit surface from whole pixel words as they lie in memory (0xAARRGGBB: blue in the
+    // low byte, the fourth byte in the high one).
+    static TTestSurface Words(const std::vector<std::vector<std::uint32_t>>& rows) {
+        TTestSurface surface(CreateCompatibleBitmap(nullptr, static_cast<int>(rows[0].size()), static_cast<int>(rows.size())));
+        for (std::size_t y = 0; y < rows.size(); ++y) {
+            std::memcpy(surface.bitmap->Pixels().RowAddress(static_cast<std::uint32_t>(y)), rows[y].data(), 4 * rows[y].size());
+        }
+        return surface;
+    }
+
+    std::vector<std::vector<std::uint32_t>> WordRows() const {
+        std::vector<std::vector<std::uint32_t>> rows(bitmap->Height(), std::vector<std::uint32_t>(bitmap->Width()));
+        for (std::size_t y = 0; y < rows.size(); ++y) {
+            std::memcpy(rows[y].data(), bitmap->Pixels().RowAddress(static_cast<std::uint32_t>(y)), 4 * rows[y].size());
+        }
+        return rows;
     }
 
     std::vector<std::vector<TColor>> Colors() const {

@@ -1,4 +1,4 @@
-#include "platform/Registry.h"
+#include "platform/base/Registry.h"
 
 #include <unistd.h>
 

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/SingleInstanceLock.h"
+#include "platform/base/SingleInstanceLock.h"
 
 namespace {
 

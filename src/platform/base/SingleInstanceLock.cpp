@@ -1,4 +1,4 @@
-#include "platform/SingleInstanceLock.h"
+#include "platform/base/SingleInstanceLock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
