@@ -1,12 +1,14 @@
 // JPEG pictures through libjpeg-turbo. libjpeg reports errors by calling error_exit, which by
 // default ends the process; ours jumps back here so that the error becomes an exception
 // thrown outside the C library's frames.
-#include <jpeglib.h>
-
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <string>
+
+// jpeglib.h uses FILE and size_t without declaring them.
+#include <jpeglib.h>
 
 #include "core/Text.h"
 #include "skin/data/ESkinError.h"
