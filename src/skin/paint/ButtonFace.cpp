@@ -53,18 +53,21 @@ void DrawContent(TBitmap& face, const TsFaceBinding& binding, int state,
     const int shift = state == 2 ? 1 : 0;
     const bool hasGlyph = content.Glyph && !content.Glyph->IsEmpty();
     const int glyphWidth = hasGlyph ? content.Glyph->PixelWidth() : 0;
-    const int captionWidth = content.ShowCaption && !content.Caption.empty() ? width / 2 : 0;
+    const int spacing = glyphWidth > 0 ? content.Spacing : 0;
+    const int captionWidth = content.ShowCaption && !content.Caption.empty() && text != nullptr
+                                 ? std::clamp(text->TextWidth(content.Caption), 1,
+                                              std::max(1, width - glyphWidth - spacing))
+                                 : 0;
     // The glyph sits left of the caption; the pair is centred.
-    const int used = glyphWidth + (glyphWidth > 0 && captionWidth > 0 ? content.Spacing : 0);
-    int captionLeft =
-        used > 0 && captionWidth > 0 ? std::max(0, (width - used - captionWidth) / 2) + used : 0;
+    const int used = glyphWidth + (captionWidth > 0 ? spacing : 0);
+    const int captionLeft = std::max(0, (width - used - captionWidth) / 2) + used;
     if (hasGlyph) {
         const int gx = captionWidth > 0 ? captionLeft - used : (width - glyphWidth) / 2;
         DrawGlyph(face, content, state, gx + shift,
                   (height - content.Glyph->PixelHeight()) / 2 + shift);
     }
     if (text == nullptr || captionWidth == 0) return;
-    const TRect captionRect{captionLeft, 0, used > 0 ? captionLeft + captionWidth : width, height};
+    const TRect captionRect{captionLeft, 0, std::min(width, captionLeft + captionWidth), height};
     DrawSkinText(*text, face, content.Caption, content.Enabled, state, binding, content.TextFormat,
                  TRect{captionRect.left + shift, captionRect.top + shift, captionRect.right + shift,
                        captionRect.bottom + shift});

@@ -22,6 +22,8 @@ public:
     // shifted by (dx, dy). format holds the alignment flags of the caller.
     virtual void DrawText(TBitmap& face, const std::string& text, const TRect& rect, TColor colour,
                           int dx, int dy, std::uint32_t format, bool underline) = 0;
+    // The width the text takes on one line, in pixels.
+    virtual int TextWidth(const std::string& text) = 0;
     // A soft glow of the given size around the text.
     virtual void DrawGlow(TBitmap& face, const std::string& text, const TRect& rect, TColor colour,
                           int size, std::uint32_t format) = 0;
