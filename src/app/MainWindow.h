@@ -20,6 +20,7 @@ class TsLabelFX;
 class TsMemo;
 class TsPanel;
 class TsSavePictureDialog;
+class TsSkinManager;
 class TsStatusBar;
 
 // The application's working window: the data field, the size and error-correction choices,
@@ -55,6 +56,7 @@ public:
     static constexpr int kOuterWidth = 490;
     static constexpr int kOuterHeight = 442;
 
+    TsSkinManager* sSkinManager1 = nullptr;
     TsPanel* sPanel1 = nullptr;
     TsPanel* sPanel3 = nullptr;
     TsGroupBox* sGroupBox1 = nullptr;
@@ -146,6 +148,7 @@ protected:
 
 private:
     void CreateWindowProperties();
+    void CreateSkinManager();
     void CreatePictureArea(QWidget* client);
     void CreateSizeAndLevelChoices();
     void CreateStatusBar(QWidget* client);

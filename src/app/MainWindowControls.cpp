@@ -21,11 +21,11 @@
 #include "skin/TsLabelFX.h"
 #include "skin/TsMemo.h"
 #include "skin/TsPanel.h"
+#include "skin/TsSkinManager.h"
 #include "skin/TsStatusBar.h"
+#include "skin/data/SkinLoading.h"
 
 namespace {
-
-const QColor kDarkField(26, 26, 26);
 
 // Sizes of the pictures stored with the window.
 constexpr QSize kButtonGlyphSize(24, 24);
@@ -56,19 +56,10 @@ QFont BoldFont() {
     return font;
 }
 
-void UseDarkField(QWidget* control) {
-    UseGreyText(control);
-    QPalette palette = control->palette();
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button})
-        palette.setColor(role, kDarkField);
-    control->setPalette(palette);
-}
-
 TsLabel* GreyLabel(const char* name, const QString& caption, QWidget* parent, QPoint at,
                    const QFont& font) {
     auto* label = Named(new TsLabel(QString(), parent), name);
     label->setFont(font);
-    UseGreyText(label);
     label->SetCaption(caption);
     label->move(at);
     return label;
@@ -78,7 +69,6 @@ TsDecimalSpinEdit* SizeField(const char* name, QWidget* parent, QRect bounds) {
     auto* field = Named(new TsDecimalSpinEdit(parent), name);
     field->setGeometry(bounds);
     field->setFont(PlainFont());
-    UseDarkField(field);
     field->SetBounds(100, 540);
     field->SetValue(200);
     return field;
@@ -110,6 +100,7 @@ QAction* Separator(QMenu* menu, const char* name) {
 
 void TMainForm::CreateWindowProperties() {
     SubstituteDesignFonts();
+    CreateSkinManager();
     setWindowTitle(QStringLiteral("Vexmora"));
     setFont(WindowFont());
     setWindowOpacity(1.0);
@@ -126,6 +117,29 @@ void TMainForm::CreateWindowProperties() {
     CreatePictureArea(client);
     CreateMenu();
     sSavePictureDialog1 = std::make_unique<TsSavePictureDialog>(this);
+    // The end of reading the form data: the skin reaches every control now that all exist.
+    sSkinManager1->EndLoading();
+}
+
+void TMainForm::CreateSkinManager() {
+    sSkinManager1 = Named(new TsSkinManager(this), "sSkinManager1");
+    sSkinManager1->BeginLoading();
+    TsStoredSkin internal;
+    internal.Name = skin::kInternalSkinName;
+    const auto package = skin::InternalSkinPackage();
+    internal.Data.assign(package.begin(), package.end());
+    sSkinManager1->InternalSkins.push_back(std::move(internal));
+    sSkinManager1->SetExtendedBorders(true);
+    for (TacFormShow* effect :
+         {&sSkinManager1->AnimEffects.DialogShow, &sSkinManager1->AnimEffects.FormShow,
+          &sSkinManager1->AnimEffects.FormHide, &sSkinManager1->AnimEffects.DialogHide})
+        effect->Mode = atFading;
+    sSkinManager1->MenuSupport.IcoLineSkin = "ICOLINE";
+    sSkinManager1->MenuSupport.ExtraLineFontName = "MS Sans Serif";
+    sSkinManager1->MenuSupport.ExtraLineFontHeight = -11;
+    // The stand-in for the skin directory the form data names.
+    sSkinManager1->SetSkinDirectory(skin::SkinDirectory());
+    sSkinManager1->SetSkinName(skin::kInternalSkinName);
 }
 
 void TMainForm::CreatePictureArea(QWidget* client) {
@@ -170,7 +184,6 @@ void TMainForm::CreateSizeAndLevelChoices() {
     sComboBoxCorrection = Named(new TsComboBox(sGroupBox2), "sComboBoxCorrection");
     sComboBoxCorrection->setGeometry(10, 24, 200, 21);
     sComboBoxCorrection->setFont(PlainFont());
-    UseDarkField(sComboBoxCorrection);
     sComboBoxCorrection->SetItems({QStringLiteral("L  - Recovery of up to 7% data loss"),
                                    QStringLiteral("M - Recovery of up to 15% data loss"),
                                    QStringLiteral("Q - Recovery of up to 25% data loss"),
@@ -222,7 +235,6 @@ void TMainForm::CreateStatusBar(QWidget* client) {
     linkFont.setBold(true);
     sLabelFXWebpage = Named(new TsLabelFX(QString(), sStatusBar1), "sLabelFXWebpage");
     sLabelFXWebpage->setFont(linkFont);
-    UseGreyText(sLabelFXWebpage);
     sLabelFXWebpage->setCursor(Qt::PointingHandCursor);
     sLabelFXWebpage->setGeometry(385, 3, 75, 23);
 }
@@ -249,7 +261,6 @@ void TMainForm::CreateDataArea(QWidget* client) {
 
     sMemoText = Named(new TsMemo(sPanel2), "sMemoText");
     sMemoText->setGeometry(12, 28, 300, 84);
-    UseDarkField(sMemoText);
 }
 
 void TMainForm::CreateMenu() {

@@ -6,9 +6,11 @@
 #include "app/Messages.h"
 #include "app/ProcessSetup.h"
 #include "platform/base/SingleInstanceLock.h"
+#include "skin/SkinSwitches.h"
 
 int RunVexmora() {
     InitialiseSubsystems();
+    SkinSwitches::AnnounceVersion();
     // A guard that could not be taken at all counts as held: starting a second copy is worse
     // than not starting.
     if (SingleInstanceLock::Acquire("Vexmora") != SingleInstanceLock::Result::Acquired) {

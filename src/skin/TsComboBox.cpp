@@ -1,7 +1,12 @@
 #include "skin/TsComboBox.h"
 
 #include <QAbstractItemView>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
+
+#include "skin/SkinnedField.h"
 
 namespace {
 
@@ -28,6 +33,15 @@ TsComboBox::TsComboBox(QWidget* parent)
     connect(this, &QComboBox::currentIndexChanged, this, [this](int) {
         if (!selectingFromCode_ && OnChange) OnChange();
     });
+    skinnedfield::Bind(SkinData, *this, "COMBOBTN",
+                       [this] { return QVector<QRect>{SubRect(QStyle::SC_ComboBoxArrow)}; });
+}
+
+QRect TsComboBox::SubRect(int part) const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                   static_cast<QStyle::SubControl>(part), this);
 }
 
 void TsComboBox::SetItems(const QStringList& items) {
@@ -52,5 +66,16 @@ void TsComboBox::SetItemIndex(int index) {
 }
 
 void TsComboBox::paintEvent(QPaintEvent* event) {
-    if (!SkinData.Paint(event)) QComboBox::paintEvent(event);
+    if (!SkinData.Paint(event)) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    // The face is the skin's; the chosen line and the arrow are drawn over it.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.setFont(font());
+    painter.drawText(SubRect(QStyle::SC_ComboBoxEditField).adjusted(2, 0, 0, 0),
+                     Qt::AlignVCenter | Qt::AlignLeft, currentText());
+    skinnedfield::PaintArrows(painter, {SubRect(QStyle::SC_ComboBoxArrow)},
+                              palette().color(QPalette::Text));
 }

@@ -27,6 +27,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // A part of the box as the style lays it out (a QStyle::SubControl).
+    QRect SubRect(int part) const;
+
     bool selectingFromCode_ = false;
     int itemHeight_ = 15;
 };

@@ -2,9 +2,14 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+
+#include "skin/SkinnedField.h"
 
 namespace {
 
@@ -20,6 +25,14 @@ TsDecimalSpinEdit::TsDecimalSpinEdit(QWidget* parent)
     connect(lineEdit(), &QLineEdit::textChanged, this,
             [this](const QString& text) { TextChanged(text); });
     RewriteText();
+    skinnedfield::Bind(SkinData, *this, "UPDOWNBTN", [this] { return ButtonRects(); });
+}
+
+QVector<QRect> TsDecimalSpinEdit::ButtonRects() const {
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return {style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this),
+            style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, this)};
 }
 
 QString TsDecimalSpinEdit::Text() const {
@@ -118,5 +131,10 @@ void TsDecimalSpinEdit::wheelEvent(QWheelEvent* event) {
 }
 
 void TsDecimalSpinEdit::paintEvent(QPaintEvent* event) {
-    if (!SkinData.Paint(event)) QAbstractSpinBox::paintEvent(event);
+    if (!SkinData.Paint(event)) {
+        QAbstractSpinBox::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    skinnedfield::PaintArrows(painter, ButtonRects(), palette().color(QPalette::Text));
 }

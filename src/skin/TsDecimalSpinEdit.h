@@ -33,6 +33,9 @@ public:
     // Whether the text may stand in the field: an optional leading sign and digits.
     static bool IsNumberText(const QString& text);
 
+    // Where the up and down buttons lie.
+    QVector<QRect> ButtonRects() const;
+
     TsCommonData SkinData;
     std::function<void()> OnChange;
 

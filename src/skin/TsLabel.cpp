@@ -5,6 +5,7 @@
 
 TsLabel::TsLabel(const QString& caption, QWidget* parent)
     : QLabel(parent), SkinData(*this, QString()) {
+    SkinData.ParentFontColor = true;
     setTextFormat(Qt::PlainText);
     SetCaption(caption);
 }

@@ -8,6 +8,7 @@ TsMemo::TsMemo(QWidget* parent) : QPlainTextEdit(parent), SkinData(*this, QStrin
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
+    SkinData.PaintsFace = true;
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (OnChange) OnChange();
     });
@@ -22,5 +23,12 @@ QString TsMemo::Text() const {
 }
 
 void TsMemo::paintEvent(QPaintEvent* event) {
-    if (!SkinData.Paint(event)) QPlainTextEdit::paintEvent(event);
+    QPlainTextEdit::paintEvent(event);
+}
+
+bool TsMemo::event(QEvent* event) {
+    // The memo's own paint events draw its frame; the text area paints itself on top.
+    if (event->type() == QEvent::Paint && SkinData.Paint(static_cast<QPaintEvent*>(event)))
+        return true;
+    return QPlainTextEdit::event(event);
 }

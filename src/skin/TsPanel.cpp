@@ -4,6 +4,7 @@ TsPanel::TsPanel(QWidget* parent) : QFrame(parent), SkinData(*this, QStringLiter
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     setAutoFillBackground(true);
+    SkinData.PaintsFace = true;
 }
 
 void TsPanel::paintEvent(QPaintEvent* event) {

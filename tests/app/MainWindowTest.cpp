@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -187,6 +188,47 @@ TEST_F(MainWindowTest, PlacedControlsHaveTheirBoundsAndTexts) {
           static_cast<QWidget*>(form.ImageSocialGoogleP),
           static_cast<QWidget*>(form.sLabelFXWebpage)})
         EXPECT_EQ(pointer->cursor().shape(), Qt::PointingHandCursor);
+}
+
+// The client area as the internal skin paints it (text pixels aside: fonts are not ours).
+TEST_F(MainWindowTest, ControlsArePaintedFromTheInternalSkin) {
+    ShowAndActivate();
+    const QColor panel(47, 47, 47), field(26, 26, 26), grey(157, 157, 157);
+    const QImage picture = form.sPanelQRImage->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(picture.width() - 3, 3), panel);
+    const QImage memo = form.sMemoText->grab().toImage();
+    EXPECT_EQ(memo.pixelColor(memo.width() / 2, memo.height() - 6), field);
+    EXPECT_EQ(form.sMemoText->palette().color(QPalette::Base), field);
+    EXPECT_EQ(form.sLabel1->palette().color(QPalette::WindowText), grey);
+
+    TsBitBtn& button = *form.sBitBtnGenerate;
+    button.clearFocus();
+    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !button.SkinData.Fading(); }, 2000));
+    const auto whitePixels = [&button] {
+        const QImage shot = button.grab().toImage();
+        int count = 0;
+        // Right of the glyph, where only the caption lies.
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 40; x < shot.width(); ++x) {
+                // Brighter than the normal caption colour (222) in every channel.
+                const QColor c = shot.pixelColor(x, y);
+                count += c.red() > 235 && c.green() > 235 && c.blue() > 235 ? 1 : 0;
+            }
+        return count;
+    };
+    const QImage normal = button.grab().toImage();
+    const int x = normal.width() - 9;
+    EXPECT_NE(normal.pixelColor(x, 8), normal.pixelColor(x, normal.height() - 9));
+    EXPECT_EQ(whitePixels(), 0);
+    // Hover: the face fades to the hot state, whose caption is white.
+    button.setAttribute(Qt::WA_UnderMouse, true);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&button, &enter);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return button.SkinData.Fading(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !button.SkinData.Fading(); }, 2000));
+    EXPECT_GT(whitePixels(), 0);
+    EXPECT_NE(button.grab().toImage().pixelColor(x, 8), normal.pixelColor(x, 8));
 }
 
 TEST_F(MainWindowTest, FontsColoursAndPictures) {

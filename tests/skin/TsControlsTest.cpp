@@ -22,31 +22,6 @@ QImage Rendered(QWidget& control) {
     return shot;
 }
 
-// The skin engine will plug in here; until then every control falls back to the standard
-// look on its own.
-TEST(SkinControls, PaintThroughTheInstalledSkinPainter) {
-    TsPanel panel;
-    panel.resize(30, 20);
-    TsBitBtn button(QStringLiteral("Go"));
-    button.resize(60, 30);
-    std::vector<QString> sections;
-    TsCommonData::SetPainter([&](QWidget& control, const QString& section, QPaintEvent*) {
-        sections.push_back(section);
-        QPainter(&control).fillRect(control.rect(), Qt::magenta);
-        return true;
-    });
-    const QImage skinnedPanel = Rendered(panel);
-    const QImage skinnedButton = Rendered(button);
-    TsCommonData::SetPainter(nullptr);
-    EXPECT_EQ(skinnedPanel.pixelColor(15, 10), QColor(Qt::magenta));
-    EXPECT_EQ(skinnedButton.pixelColor(30, 15), QColor(Qt::magenta));
-    EXPECT_EQ(sections, (std::vector<QString>{"PANEL", "BUTTON"}));
-    EXPECT_NE(Rendered(panel).pixelColor(15, 10), QColor(Qt::magenta));
-
-    panel.SkinData.SetSkinSection(QStringLiteral("TOOLBAR"));
-    EXPECT_EQ(panel.SkinData.SkinSection(), QStringLiteral("TOOLBAR"));
-}
-
 TEST(SkinControls, PanelMeasuresChildrenInsideItsOnePixelBevel) {
     TsPanel panel;
     int resizes = 0;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "PackageCommands.h"
+#include "RenderCommand.h"
 #include "SkinDump.h"
 
 namespace {
@@ -12,7 +13,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: skintool info PACKAGE | unpack PACKAGE DIR | pack DIR PACKAGE | sections SKIN | masks "
     "SKIN |\n"
-    "       picture SKIN SECTION KEY OUT.png\n"
+    "       picture SKIN SECTION KEY OUT.png |\n"
+    "       render SKIN SECTION WxH STATE [--parent SECTION] OUT.png\n"
     "SKIN is a package file, a skin folder or --internal; PACKAGE may be --internal.\n";
 
 int Run(const std::vector<std::string>& a) {
@@ -29,6 +31,9 @@ int Run(const std::vector<std::string>& a) {
         skintool::PrintMasks(*skintool::LoadAnySkin(a[1]));
     } else if (command == "picture" && a.size() == 5) {
         skintool::WritePicture(*skintool::LoadAnySkin(a[1]), a[2], a[3], a[4]);
+    } else if (command == "render" && (a.size() == 6 || (a.size() == 8 && a[5] == "--parent"))) {
+        skintool::RenderFace(*skintool::LoadAnySkin(a[1]), a[2], a[3], std::stoi(a[4]),
+                             a.size() == 8 ? a[6] : std::string(), a.back());
     } else {
         std::fprintf(
             stderr,

@@ -426,7 +426,9 @@ bool raster::BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32
     const std::int64_t minCol = map.minCol;
     const std::int64_t maxCol = map.maxCol;
     const bool allInside = map.allInside;
-    const bool identity = map.identity;
+    // The fast paths below copy row r of the source to row r of the destination; a blit that
+    // stretches or mirrors vertically takes the general path even when its columns map 1:1.
+    const bool identity = map.identity && g.height == g.srcHeight && !g.flipY;
 
     // A blit within one bitmap reads from a snapshot, so that overlapping rows stay intact.
     std::vector<std::uint8_t> snapshot;
