@@ -2,7 +2,6 @@
 // decoding to its own native layout (ours: the device-independent bitmap; libpng and spng:
 // the PNG's own sample layout), all with CRC checks. Ends with a table of ratios to libpng.
 #include <benchmark/benchmark.h>
-#include <png.h>
 #include <spng.h>
 
 #include <cstdio>
@@ -12,43 +11,14 @@
 #include <string>
 
 #include "DecoderCorpus.h"
+#include "LibpngReference.h"
 #include "core/TMemoryStream.h"
 #include "png/TPNGObject.h"
 
 namespace {
 
-struct MemoryReader {
-    const std::vector<std::uint8_t>* bytes;
-    std::size_t position;
-};
-
-void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
-    auto* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
-    if (reader->position + count > reader->bytes->size()) png_error(png, "read past end");
-    std::memcpy(out, reader->bytes->data() + reader->position, count);
-    reader->position += count;
-}
-
 void DecodeLibpng(const std::vector<std::uint8_t>& file, std::vector<std::uint8_t>& pixels) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    MemoryReader reader{&file, 0};
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        throw std::runtime_error("libpng decode failed");
-    }
-    png_set_read_fn(png, &reader, &ReadFromMemory);
-    png_read_info(png, info);
-    png_set_interlace_handling(png);
-    png_read_update_info(png, info);
-    const std::size_t rowBytes = png_get_rowbytes(png, info);
-    const std::uint32_t height = png_get_image_height(png, info);
-    pixels.resize(rowBytes * height);
-    std::vector<png_bytep> rows(height);
-    for (std::uint32_t y = 0; y < height; ++y) rows[y] = pixels.data() + rowBytes * y;
-    png_read_image(png, rows.data());
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
+    libpngref::DecodeInto(file, pixels);
 }
 
 void DecodeSpng(const std::vector<std::uint8_t>& file, std::vector<std::uint8_t>& pixels) {

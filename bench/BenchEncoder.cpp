@@ -2,7 +2,6 @@
 // filter on every row, 65535-byte IDAT chunks, one zlib stream with the default strategy.
 // Reports time and output size of each and, at the end, the ratios.
 #include <benchmark/benchmark.h>
-#include <png.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -10,8 +9,10 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "DecoderCorpus.h"
+#include "LibpngReference.h"
 #include "core/TMemoryStream.h"
 #include "png/TPNGObject.h"
 
@@ -34,101 +35,44 @@ struct RawImage {
     Bytes palette;  // RGB triples
 };
 
-struct MemoryReader {
-    const Bytes* bytes;
-    std::size_t position;
-};
-
-void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
-    auto* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
-    if (reader->position + count > reader->bytes->size()) png_error(png, "read past end");
-    std::copy_n(reader->bytes->data() + reader->position, count, out);
-    reader->position += count;
-}
-
 // The samples of a corpus file as stored. Our writer writes 16-bit samples with low byte 0,
 // so libpng is given the same: both compress the same bytes.
 RawImage DecodeCorpusFile(const std::string& name, const Bytes& file) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
+    libpngref::Decoded decoded = libpngref::Decode(file);
     RawImage image;
     image.name = name;
-    MemoryReader reader{&file, 0};
-    std::vector<png_bytep> rows;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        throw std::runtime_error("libpng could not read the corpus");
-    }
-    png_set_read_fn(png, &reader, &ReadFromMemory);
-    png_read_info(png, info);
-    image.width = png_get_image_width(png, info);
-    image.height = png_get_image_height(png, info);
-    image.bitDepth = png_get_bit_depth(png, info);
-    image.colorType = png_get_color_type(png, info);
-    image.interlaced = png_get_interlace_type(png, info) != PNG_INTERLACE_NONE;
-    png_colorp palette = nullptr;
-    int entries = 0;
-    if (png_get_PLTE(png, info, &palette, &entries) != 0) {
-        for (int i = 0; i < entries; ++i)
-            image.palette.insert(image.palette.end(),
-                                 {palette[i].red, palette[i].green, palette[i].blue});
-    }
-    png_set_interlace_handling(png);
-    png_read_update_info(png, info);
-    const std::size_t rowBytes = png_get_rowbytes(png, info);
-    image.rows.resize(rowBytes * image.height);
-    for (std::uint32_t y = 0; y < image.height; ++y)
-        rows.push_back(image.rows.data() + rowBytes * y);
-    png_read_image(png, rows.data());
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
+    image.width = decoded.file.width;
+    image.height = decoded.file.height;
+    image.bitDepth = decoded.file.bitDepth;
+    image.colorType = decoded.file.colorType;
+    image.interlaced = decoded.file.interlace != PNG_INTERLACE_NONE;
+    image.palette = decoded.file.palette;
+    image.rows = std::move(decoded.rows);
     if (image.bitDepth == 16) {
         for (std::size_t i = 1; i < image.rows.size(); i += 2) image.rows[i] = 0;
     }
     return image;
 }
 
-void AppendToVector(png_structp png, png_bytep data, png_size_t count) {
-    auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + count);
-}
-
-void FlushNothing(png_structp) {}
-
 // libpng with our encoder's choices.
 Bytes EncodeWithLibpng(const RawImage& image, int level, int filters) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    Bytes out;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        throw std::runtime_error("libpng failed");
-    }
-    png_set_write_fn(png, &out, &AppendToVector, &FlushNothing);
-    png_set_IHDR(png, info, image.width, image.height, image.bitDepth, image.colorType,
-                 image.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    std::vector<png_color> palette;
-    for (std::size_t i = 0; i + 2 < image.palette.size(); i += 3) {
-        palette.push_back({image.palette[i], image.palette[i + 1], image.palette[i + 2]});
-    }
-    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, filters);
-    png_set_compression_level(png, level);
-    png_set_compression_mem_level(png, 8);
-    png_set_compression_window_bits(png, 15);
-    png_set_compression_strategy(png, Z_DEFAULT_STRATEGY);
-    png_set_compression_buffer_size(png, kIdatChunkSize);
-    png_write_info(png, info);
-    const std::size_t rowBytes = png_get_rowbytes(png, info);
-    std::vector<png_bytep> rows(image.height);
-    for (std::uint32_t y = 0; y < image.height; ++y) {
-        rows[y] = const_cast<png_bytep>(image.rows.data()) + rowBytes * y;
-    }
-    png_write_image(png, rows.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
+    const libpngref::Source source{image.width,
+                                   image.height,
+                                   image.bitDepth,
+                                   image.colorType,
+                                   image.interlaced,
+                                   image.rows,
+                                   image.palette,
+                                   {},
+                                   0};
+    return libpngref::Encode(source, [level, filters](png_structp png) {
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, filters);
+        png_set_compression_level(png, level);
+        png_set_compression_mem_level(png, 8);
+        png_set_compression_window_bits(png, 15);
+        png_set_compression_strategy(png, Z_DEFAULT_STRATEGY);
+        png_set_compression_buffer_size(png, kIdatChunkSize);
+    });
 }
 
 struct Subject {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "QtApplicationEnvironment.h"
 #include "app/MainWindow.h"
 #include "app/TApplication.h"
 
@@ -16,25 +17,14 @@ namespace {
 
 int updateChecks = 0;
 
-class ApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "app_tests";
-        static char* argv[] = {name, nullptr};
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application_ = new TApplication(argc, argv);
+// The program's own application object; main windows record update-check requests instead
+// of starting workers.
+[[maybe_unused]] const bool usesProgramApplication =
+    testsupport::UseApplicationFactory([](int& argc, char** argv) -> QApplication* {
+        auto* application = new TApplication(argc, argv);
         TMainForm::UpdateCheckStarter() = [] { ++updateChecks; };
-    }
-
-    void TearDown() override { delete application_; }
-
-private:
-    TApplication* application_ = nullptr;
-};
-
-[[maybe_unused]] auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+        return application;
+    });
 
 }  // namespace
 

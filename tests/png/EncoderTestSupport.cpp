@@ -1,6 +1,5 @@
 #include "EncoderTestSupport.h"
 
-#include <png.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -9,7 +8,9 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
 
+#include "LibpngReference.h"
 #include "core/TMemoryStream.h"
 #include "png/PngFormat.h"
 #include "png/TChunkIDAT.h"
@@ -24,25 +25,6 @@ std::uint32_t U32At(const Bytes& bytes, std::size_t at) {
     return (std::uint32_t{bytes[at]} << 24) | (std::uint32_t{bytes[at + 1]} << 16) |
            (std::uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
 }
-
-struct MemoryReader {
-    const Bytes* bytes;
-    std::size_t position;
-};
-
-void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
-    auto* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
-    if (reader->position + count > reader->bytes->size()) png_error(png, "read past end");
-    std::memcpy(out, reader->bytes->data() + reader->position, count);
-    reader->position += count;
-}
-
-void WriteToMemory(png_structp png, png_bytep data, png_size_t count) {
-    auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + count);
-}
-
-void FlushNothing(png_structp) {}
 
 }  // namespace
 
@@ -180,84 +162,27 @@ std::vector<std::uint8_t> RowFilterTypes(const Bytes& inflated, std::uint32_t wi
 }
 
 LibpngImage DecodeWithLibpng(const Bytes& file, bool strip16) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
+    libpngref::Decoded decoded = libpngref::Decode(file, [strip16](png_structp png, png_infop) {
+        png_set_palette_to_rgb(png);
+        png_set_expand_gray_1_2_4_to_8(png);
+        if (strip16) png_set_strip_16(png);
+    });
     LibpngImage image;
-    MemoryReader reader{&file, 0};
-    std::vector<png_bytep> rows;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        throw std::runtime_error("libpng could not read the stream");
-    }
-    png_set_read_fn(png, &reader, &ReadFromMemory);
-    png_read_info(png, info);
-    image.fileBitDepth = png_get_bit_depth(png, info);
-    image.fileColorType = png_get_color_type(png, info);
-    image.interlace = png_get_interlace_type(png, info);
-    png_set_palette_to_rgb(png);
-    png_set_expand_gray_1_2_4_to_8(png);
-    if (strip16) png_set_strip_16(png);
-    png_set_interlace_handling(png);
-    png_read_update_info(png, info);
-    image.width = png_get_image_width(png, info);
-    image.height = png_get_image_height(png, info);
-    image.channels = png_get_channels(png, info);
-    image.bytesPerSample = png_get_bit_depth(png, info) == 16 ? 2 : 1;
-    const std::size_t rowBytes = png_get_rowbytes(png, info);
-    image.samples.resize(rowBytes * image.height);
-    for (std::uint32_t y = 0; y < image.height; ++y)
-        rows.push_back(image.samples.data() + rowBytes * y);
-    png_read_image(png, rows.data());
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
+    image.width = decoded.width;
+    image.height = decoded.height;
+    image.channels = decoded.channels;
+    image.bytesPerSample = decoded.bitDepth == 16 ? 2 : 1;
+    image.fileBitDepth = decoded.file.bitDepth;
+    image.fileColorType = decoded.file.colorType;
+    image.interlace = decoded.file.interlace;
+    image.samples = std::move(decoded.rows);
     return image;
 }
 
 Bytes EncodeWithLibpng(const LibpngSource& source) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    Bytes out;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        throw std::runtime_error("libpng could not write the stream");
-    }
-    png_set_write_fn(png, &out, &WriteToMemory, &FlushNothing);
-    png_set_IHDR(png, info, source.width, source.height, source.bitDepth, source.colorType,
-                 source.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    std::vector<png_color> palette;
-    for (std::size_t i = 0; i + 2 < source.palette.size(); i += 3) {
-        palette.push_back({source.palette[i], source.palette[i + 1], source.palette[i + 2]});
-    }
-    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-    if (!source.transparency.empty()) {
-        png_color_16 key{};
-        if (source.colorType == PNG_COLOR_TYPE_GRAY)
-            key.gray =
-                static_cast<png_uint_16>(source.transparency[0] << 8 | source.transparency[1]);
-        if (source.colorType == PNG_COLOR_TYPE_RGB) {
-            key.red =
-                static_cast<png_uint_16>(source.transparency[0] << 8 | source.transparency[1]);
-            key.green =
-                static_cast<png_uint_16>(source.transparency[2] << 8 | source.transparency[3]);
-            key.blue =
-                static_cast<png_uint_16>(source.transparency[4] << 8 | source.transparency[5]);
-        }
-        png_set_tRNS(png, info, source.transparency.data(),
-                     static_cast<int>(source.transparency.size()), &key);
-    }
-    if (source.gamma != 0)
-        png_set_gAMA_fixed(png, info, static_cast<png_fixed_point>(source.gamma));
-    png_write_info(png, info);
-    const std::size_t rowBytes = png_get_rowbytes(png, info);
-    std::vector<png_bytep> rows;
-    for (std::uint32_t y = 0; y < source.height; ++y) {
-        rows.push_back(const_cast<png_bytep>(source.rows.data()) + rowBytes * y);
-    }
-    png_write_image(png, rows.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
+    return libpngref::Encode({source.width, source.height, source.bitDepth, source.colorType,
+                              source.interlaced, source.rows, source.palette, source.transparency,
+                              source.gamma});
 }
 
 std::unique_ptr<TPNGObject> MakePicture(std::uint32_t width, std::uint32_t height,

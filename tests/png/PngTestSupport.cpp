@@ -1,6 +1,5 @@
 #include "PngTestSupport.h"
 
-#include <png.h>
 #include <zlib.h>
 
 #include <cmath>
@@ -8,6 +7,9 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
+
+#include "LibpngReference.h"
 
 namespace pngtest {
 
@@ -101,100 +103,43 @@ std::array<std::uint8_t, 256> ReferenceDecodeGamma(std::uint32_t gammaValue) {
     return table;
 }
 
-namespace {
-
-struct MemoryReader {
-    const Bytes* bytes;
-    std::size_t position;
-};
-
-void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
-    auto* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
-    if (reader->position + count > reader->bytes->size()) png_error(png, "read past end");
-    std::memcpy(out, reader->bytes->data() + reader->position, count);
-    reader->position += count;
-}
-
-}  // namespace
-
 ReferenceImage DecodeWithLibpng(const Bytes& file) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
+    libpngref::Decoded decoded = libpngref::Decode(file, [](png_structp png, png_infop) {
+        png_set_expand(png);
+        png_set_strip_16(png);
+        png_set_gray_to_rgb(png);
+        png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    });
     ReferenceImage image;
-    MemoryReader reader{&file, 0};
-    std::vector<png_bytep> rows;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        throw std::runtime_error("libpng failed");
-    }
-    png_set_read_fn(png, &reader, &ReadFromMemory);
-    png_read_info(png, info);
-    png_uint_32 fixedGamma = 0;
-    if (png_get_gAMA_fixed(png, info, reinterpret_cast<png_fixed_point*>(&fixedGamma)) != 0) {
-        image.hasGamma = true;
-        image.gammaValue = fixedGamma;
-    }
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_set_interlace_handling(png);
-    png_read_update_info(png, info);
-    image.width = png_get_image_width(png, info);
-    image.height = png_get_image_height(png, info);
-    image.rgba.resize(static_cast<std::size_t>(image.width) * image.height * 4);
-    for (std::uint32_t y = 0; y < image.height; ++y) {
-        rows.push_back(image.rgba.data() + static_cast<std::size_t>(y) * image.width * 4);
-    }
-    png_read_image(png, rows.data());
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
+    image.width = decoded.width;
+    image.height = decoded.height;
+    image.rgba = std::move(decoded.rows);
+    image.hasGamma = decoded.file.hasGamma;
+    image.gammaValue = decoded.file.gamma;
     return image;
 }
 
 Bytes ShownKeyAlphaWithLibpng(const Bytes& file, const std::array<std::uint8_t, 256>& gamma) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    MemoryReader reader{&file, 0};
+    const libpngref::Decoded decoded = libpngref::Decode(file);
     Bytes alpha;
-    Bytes pixels;
-    std::vector<png_bytep> rows;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        throw std::runtime_error("libpng failed");
-    }
-    png_set_read_fn(png, &reader, &ReadFromMemory);
-    png_read_info(png, info);
-    png_color_16p key = nullptr;
-    if (png_get_color_type(png, info) != PNG_COLOR_TYPE_RGB ||
-        png_get_tRNS(png, info, nullptr, nullptr, &key) == 0 || key == nullptr) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return alpha;
-    }
-    const png_color_16 keyColor = *key;
-    const bool wide = png_get_bit_depth(png, info) == 16;
-    png_set_interlace_handling(png);
-    png_read_update_info(png, info);
-    const std::uint32_t width = png_get_image_width(png, info);
-    const std::uint32_t height = png_get_image_height(png, info);
-    const std::size_t rowBytes = png_get_rowbytes(png, info);
-    pixels.resize(rowBytes * height);
-    for (std::uint32_t y = 0; y < height; ++y) rows.push_back(pixels.data() + rowBytes * y);
-    png_read_image(png, rows.data());
-    png_destroy_read_struct(&png, &info, nullptr);
-    const std::uint16_t keys[3] = {keyColor.red, keyColor.green, keyColor.blue};
-    alpha.assign(static_cast<std::size_t>(width) * height, 255);
-    for (std::uint32_t y = 0; y < height; ++y) {
+    if (decoded.file.colorType != PNG_COLOR_TYPE_RGB || !decoded.file.hasKey) return alpha;
+    const bool wide = decoded.bitDepth == 16;
+    const std::uint16_t keys[3] = {decoded.file.key.red, decoded.file.key.green,
+                                   decoded.file.key.blue};
+    const std::uint32_t width = decoded.width;
+    alpha.assign(static_cast<std::size_t>(width) * decoded.height, 255);
+    for (std::uint32_t y = 0; y < decoded.height; ++y) {
+        const std::uint8_t* row = decoded.rows.data() + decoded.rowBytes * y;
         for (std::uint32_t x = 0; x < width; ++x) {
             bool equal = true;
             for (int c = 0; c < 3; ++c) {
                 if (wide) {
-                    const png_bytep sample = rows[y] + (x * 3 + static_cast<std::uint32_t>(c)) * 2;
+                    const std::uint8_t* sample = row + (x * 3 + static_cast<std::uint32_t>(c)) * 2;
                     equal = equal && gamma[sample[0]] == gamma[keys[c] >> 8] &&
                             gamma[sample[1]] == gamma[keys[c] & 0xFF];
                 } else {
                     equal = equal && keys[c] <= 255 &&
-                            gamma[rows[y][x * 3 + static_cast<std::uint32_t>(c)]] == gamma[keys[c]];
+                            gamma[row[x * 3 + static_cast<std::uint32_t>(c)]] == gamma[keys[c]];
                 }
             }
             if (equal) alpha[static_cast<std::size_t>(y) * width + x] = 0;

@@ -1,12 +1,14 @@
 #include "QrTestTools.h"
 
 #include <curl/curl.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <utility>
+
+#include "LibpngReference.h"
 
 namespace {
 
@@ -59,18 +61,12 @@ std::optional<PngSize> ReadPngHeader(const std::string& bytes) {
 }
 
 std::optional<GrayPicture> DecodeGray(const std::string& png) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return std::nullopt;
-    image.format = PNG_FORMAT_GRAY;
+    std::optional<libpngref::GrayImage> gray = libpngref::DecodeGray(png.data(), png.size());
+    if (!gray) return std::nullopt;
     GrayPicture picture;
-    picture.width = static_cast<int>(image.width);
-    picture.height = static_cast<int>(image.height);
-    picture.pixels.resize(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return std::nullopt;
-    }
+    picture.width = static_cast<int>(gray->width);
+    picture.height = static_cast<int>(gray->height);
+    picture.pixels = std::move(gray->pixels);
     return picture;
 }
 

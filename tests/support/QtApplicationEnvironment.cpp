@@ -1,11 +1,20 @@
-// Linked into GUI test programs that need a plain Qt application: it exists for the whole
-// run, on the offscreen platform (whose clipboard lives in the process) unless a platform
-// was chosen on purpose.
+// Linked into GUI test programs that need a Qt application: it exists for the whole run, on
+// the offscreen platform (whose clipboard lives in the process) unless a platform was chosen
+// on purpose. A plain QApplication unless the program asked for another.
+#include "QtApplicationEnvironment.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <utility>
+
+namespace testsupport {
 
 namespace {
+
+ApplicationFactory& Factory() {
+    static ApplicationFactory factory;
+    return factory;
+}
 
 class ApplicationEnvironment : public ::testing::Environment {
 public:
@@ -14,7 +23,7 @@ public:
         static char name[] = "vexmora_gui_tests";
         static char* argv[] = {name, nullptr};
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application_ = new QApplication(argc, argv);
+        application_ = Factory() ? Factory()(argc, argv) : new QApplication(argc, argv);
     }
 
     void TearDown() override { delete application_; }
@@ -27,3 +36,10 @@ private:
     ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 }  // namespace
+
+bool UseApplicationFactory(ApplicationFactory factory) {
+    Factory() = std::move(factory);
+    return true;
+}
+
+}  // namespace testsupport
