@@ -13,7 +13,7 @@
 #include "png/TChunktIME.h"
 #include "png/TChunktRNS.h"
 #include "png/TChunkzTXt.h"
-#include "pngtool/RgbaRendering.h"
+#include "png/RgbaRendering.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ TEST(PixelFormat, TwoBitGreyLevelsPlainAndInterlaced) {
         EXPECT_EQ(header.BitmapInfo().header.clrUsed, 16u);
         EXPECT_EQ(header.RowAddress(0)[0], 0x05);
         EXPECT_EQ(header.RowAddress(0)[1], 0xAF);
-        const Bytes rgba = pngtool::RenderRgba(picture);
+        const Bytes rgba = RenderRgba(picture);
         EXPECT_EQ(Bytes({rgba[0], rgba[4], rgba[8], rgba[12]}), Bytes({0, 85, 170, 255}));
         for (int x = 0; x < 4; ++x) {
             const std::uint8_t level = static_cast<std::uint8_t>(85 * x);
@@ -130,13 +130,13 @@ TEST(PixelFormat, TransparencyKindsAndKeyColours) {
     pngtest::ReadPng(picture, PngWith(pngtest::Ihdr(2, 1, 16, 0), {{"tRNS", {0x80, 0x01}}},
                                       {0, 0x80, 0x01, 0x80, 0x02}));
     EXPECT_EQ(picture.TransparentKeyColor(), 0x808080u);
-    const Bytes rgba = pngtool::RenderRgba(picture);
+    const Bytes rgba = RenderRgba(picture);
     EXPECT_EQ(rgba[3], 0);    // exactly the 16-bit key
     EXPECT_EQ(rgba[7], 255);  // same high byte, other low byte
     pngtest::ReadPng(picture, PngWith(pngtest::Ihdr(1, 1, 16, 2), {{"tRNS", {1, 2, 3, 4, 5, 6}}},
                                       {0, 1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(picture.TransparentKeyColor(), MakeColor(1, 3, 5));
-    EXPECT_EQ(pngtool::RenderRgba(picture)[3], 0);
+    EXPECT_EQ(RenderRgba(picture)[3], 0);
     pngtest::ReadPng(picture, pngtest::SimplePng(pngtest::Ihdr(1, 1, 8, 2), {0, 1, 2, 3}));
     EXPECT_EQ(picture.TransparencyKind(), tkNone);
     EXPECT_EQ(picture.TransparentKeyColor(), 0u);

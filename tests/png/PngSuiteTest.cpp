@@ -10,7 +10,7 @@
 #include "PngTestSupport.h"
 #include "png/PngErrors.h"
 #include "png/TChunkIHDR.h"
-#include "pngtool/RgbaRendering.h"
+#include "png/RgbaRendering.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ TEST_P(ValidSuiteFile, DecodesLikeLibpng) {
     pngtest::ReadPng(picture, file);
     ASSERT_EQ(static_cast<std::uint32_t>(picture.PixelWidth()), expected.width);
     ASSERT_EQ(static_cast<std::uint32_t>(picture.PixelHeight()), expected.height);
-    const Bytes actual = pngtool::RenderRgba(picture);
+    const Bytes actual = RenderRgba(picture);
     ASSERT_EQ(actual.size(), expected.rgba.size());
     std::size_t mismatches = 0;
     for (std::size_t i = 0; i < actual.size() && mismatches < 5; ++i) {

@@ -11,7 +11,7 @@
 #include "PngTestSupport.h"
 #include "png/PngErrors.h"
 #include "png/PngLimits.h"
-#include "pngtool/RgbaRendering.h"
+#include "png/RgbaRendering.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ TEST(PngTool, DecodeWritesTheShownPictureAsPam) {
     TPNGObject picture;
     pngtest::ReadPng(picture, pngtest::ReadFileBytes(pngtest::SuitePath("basn6a08.png")));
     EXPECT_EQ(pngtest::Bytes(pam.begin() + static_cast<std::ptrdiff_t>(head.size()), pam.end()),
-              pngtool::RenderRgba(picture));
+              RenderRgba(picture));
     std::remove(out.c_str());
 }
 
@@ -106,9 +106,9 @@ TEST(PngTool, RenderingCapJustBelowAtAndAbove) {
         TPNGObject picture;
         pngtest::ReadPng(picture, OneBitGrey(width, 8192));
         if (std::size_t{width} * 8192 <= maxPixels) {
-            EXPECT_EQ(pngtool::RenderRgba(picture).size(), std::size_t{width} * 8192 * 4);
+            EXPECT_EQ(RenderRgba(picture).size(), std::size_t{width} * 8192 * 4);
         } else {
-            EXPECT_THROW(pngtool::RenderRgba(picture), EPNGImageTooLarge);
+            EXPECT_THROW(RenderRgba(picture), EPNGImageTooLarge);
         }
     }
 }

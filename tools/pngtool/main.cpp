@@ -14,7 +14,7 @@
 #include "png/TPNGObject.h"
 #include "pngtool/PictureInput.h"
 #include "pngtool/RecodeCommand.h"
-#include "pngtool/RgbaRendering.h"
+#include "png/RgbaRendering.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ int Info(const std::vector<std::string>& args) {
 int Decode(const std::vector<std::string>& args) {
     TPNGObject picture;
     pngtool::ReadPictureFile(picture, args[0]);
-    const std::vector<std::uint8_t> rgba = pngtool::RenderRgba(picture);
+    const std::vector<std::uint8_t> rgba = RenderRgba(picture);
     TFileStream out(args[1], TFileStream::Mode::Create);
     const std::string head = "P7\nWIDTH " + std::to_string(picture.PixelWidth()) + "\nHEIGHT " +
                              std::to_string(picture.PixelHeight()) +

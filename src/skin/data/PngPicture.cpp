@@ -1,6 +1,6 @@
 #include "core/TMemoryStream.h"
 #include "png/TPNGObject.h"
-#include "pngtool/RgbaRendering.h"
+#include "png/RgbaRendering.h"
 #include "skin/data/ESkinError.h"
 #include "skin/data/SkinPictureDecoding.h"
 
@@ -48,7 +48,7 @@ std::shared_ptr<TBitmap> DecodePngPicture(std::span<const std::uint8_t> bytes, d
     if (static_cast<std::uint32_t>(picture.PixelWidth()) != width ||
         static_cast<std::uint32_t>(picture.PixelHeight()) != height)
         throw ESkinError("PNG: damaged header");
-    const std::vector<std::uint8_t> rgba = pngtool::RenderRgba(picture);
+    const std::vector<std::uint8_t> rgba = RenderRgba(picture);
     const bool premultiply = version > kPremultipliedVersion;
     std::vector<std::uint32_t> words(std::size_t{width} * height);
     for (std::size_t i = 0; i < words.size(); ++i)

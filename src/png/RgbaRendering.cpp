@@ -1,4 +1,4 @@
-#include "pngtool/RgbaRendering.h"
+#include "png/RgbaRendering.h"
 
 #include "png/PngErrors.h"
 #include "png/PngFormat.h"
@@ -6,8 +6,6 @@
 #include "png/TChunkIHDR.h"
 #include "png/TChunktRNS.h"
 #include "png/TPNGObject.h"
-
-namespace pngtool {
 
 namespace {
 
@@ -96,4 +94,3 @@ std::vector<std::uint8_t> RenderRgba(const TPNGObject& picture) {
     return out;
 }
 
-}  // namespace pngtool
