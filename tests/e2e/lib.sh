@@ -139,3 +139,45 @@ fail() {
   echo "e2e: $*" >&2
   exit 1
 }
+
+# e2e_field_text: prints what the text field with the keyboard focus holds, read through the
+# clipboard (select all, copy). A mark put on the clipboard first tells the field's own copy
+# from a read made before the program has handled the keys.
+e2e_field_text() {
+  E2E_CLIP_MARK="e2e-unread-$$-$RANDOM$RANDOM"
+  printf '%s' "$E2E_CLIP_MARK" | xclip -selection clipboard -i >/dev/null 2>&1
+  e2e_wait_until "the mark on the clipboard" 60 e2e_clipboard_is_mark
+  xdotool key ctrl+a ctrl+c
+  e2e_wait_until "the field's text on the clipboard" 60 e2e_clipboard_not_mark
+  printf '%s' "$E2E_CLIP_TEXT"
+}
+
+e2e_clipboard_is_mark() {
+  [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$E2E_CLIP_MARK" ]
+}
+
+e2e_clipboard_not_mark() {
+  E2E_CLIP_TEXT=$(xclip -selection clipboard -o 2>/dev/null) && [ "$E2E_CLIP_TEXT" != "$E2E_CLIP_MARK" ]
+}
+
+# e2e_type_into_field WINDOW FOCUS_KEY TEXT: types the text into the field that FOCUS_KEY (its
+# label's mnemonic) gives the keyboard focus to, then reads the field back, and types it again
+# while the field holds anything else. Keys typed into a dialog may meet a field that does not
+# have the focus yet, or a completer that acts on them, as a user typing ahead would; the
+# field is checked rather than trusted. Answers 1 when it still differs after three tries;
+# E2E_FIELD_TEXT holds what was read last.
+e2e_type_into_field() {
+  local window=$1 focus_key=$2 text=$3 attempt
+  E2E_FIELD_TEXT=
+  for attempt in 1 2 3; do
+    e2e_wait_focus "$window"
+    xdotool key "$focus_key"
+    # Typing over the selection replaces whatever the field held.
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$text"
+    E2E_FIELD_TEXT=$(e2e_field_text)
+    [ "$E2E_FIELD_TEXT" = "$text" ] && return 0
+    echo "e2e: try $attempt: the field held '$E2E_FIELD_TEXT', not '$text'" >&2
+  done
+  return 1
+}

@@ -31,19 +31,25 @@ xdotool key --window "$window" ctrl+s
 dialog=$(e2e_wait_window "Save As") || { e2e_screenshot "$out/save_copy-nodialog.png"; fail "no save dialog"; }
 e2e_wait_focus "$dialog"
 e2e_screenshot "$out/save_copy-dialog.png"
-xdotool type --delay 20 "$E2E_TMP/saved/qrcode"
+name="$E2E_TMP/saved/qrcode"
+e2e_type_into_field "$dialog" alt+n "$name" || {
+  e2e_screenshot "$out/save_copy-name.png"
+  fail "the name field held '$E2E_FIELD_TEXT', not '$name' (screen: $out/save_copy-name.png)"
+}
 xdotool key Return
 # The file appears complete or not at all: it is written under another name and renamed.
 saved_or_shown() {
   test -s "$E2E_TMP/saved/qrcode.png" && return 0
-  # Kept for the failure report: what the screen showed while we waited (every 2 seconds).
+  # Kept for the failure report: what the screen showed while we waited, and where files named
+  # like the picture went (every 2 seconds).
   if [ "$SECONDS" -ge "${next_shot:-0}" ]; then
     e2e_screenshot "$out/save_copy-waiting.png" 2>/dev/null || true
+    find "$E2E_TMP" "$PWD" -name '*qrcode*' >"$out/save_copy-waiting.txt" 2>/dev/null || true
     next_shot=$((SECONDS + 2))
   fi
   return 1
 }
-e2e_wait_until "the saved file $E2E_TMP/saved/qrcode.png (screen: $out/save_copy-waiting.png)" 60 saved_or_shown
+e2e_wait_until "the saved file $E2E_TMP/saved/qrcode.png (screen: $out/save_copy-waiting.png, files named like it: $out/save_copy-waiting.txt)" 60 saved_or_shown
 [ ! -e "$E2E_TMP/saved/qrcode" ] || fail "saved without the .png extension"
 [ "$(ls -A "$E2E_TMP/saved")" = "qrcode.png" ] || fail "more than the picture in the folder: $(ls -la "$E2E_TMP/saved")"
 e2e_wait_until "the save dialog to close" 60 sh -c "! xdotool search --onlyvisible --name '^Save As\$' >/dev/null"
