@@ -24,7 +24,8 @@ constexpr int kSize = 540;
 using Bytes = std::vector<std::uint8_t>;
 
 void PutU32(Bytes& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
 void Chunk(Bytes& out, const char* type, const Bytes& payload) {
@@ -32,7 +33,8 @@ void Chunk(Bytes& out, const char* type, const Bytes& payload) {
     const std::size_t start = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), payload.begin(), payload.end());
-    PutU32(out, static_cast<std::uint32_t>(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
+    PutU32(out, static_cast<std::uint32_t>(
+                    crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
 }
 
 Bytes MakePng(std::uint8_t colorType, const Bytes& plte, const Bytes& trns, const Bytes& rows) {
@@ -61,7 +63,8 @@ Bytes RgbaRows() {
         for (int x = 0; x < kSize; ++x) {
             const int a = (x + y) % 384;
             rows.insert(rows.end(), {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y),
-                                     static_cast<std::uint8_t>(x ^ y), static_cast<std::uint8_t>(a > 255 ? 255 : a)});
+                                     static_cast<std::uint8_t>(x ^ y),
+                                     static_cast<std::uint8_t>(a > 255 ? 255 : a)});
         }
     }
     return rows;
@@ -72,7 +75,8 @@ Bytes IndexRows() {
     Bytes rows;
     for (int y = 0; y < kSize; ++y) {
         rows.push_back(0);
-        for (int x = 0; x < kSize; ++x) rows.push_back(static_cast<std::uint8_t>(((x / 12) * 7 + (y / 12) * 13) % 256));
+        for (int x = 0; x < kSize; ++x)
+            rows.push_back(static_cast<std::uint8_t>(((x / 12) * 7 + (y / 12) * 13) % 256));
     }
     return rows;
 }
@@ -88,7 +92,9 @@ struct TFixture {
     TFixture() {
         Read(rgba, MakePng(6, {}, {}, RgbaRows()));
         Bytes plte;
-        for (int i = 0; i < 256; ++i) plte.insert(plte.end(), {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 128});
+        for (int i = 0; i < 256; ++i)
+            plte.insert(plte.end(),
+                        {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 128});
         Read(keyed, MakePng(3, plte, {0}, IndexRows()));
         Read(opaque, MakePng(3, plte, {}, IndexRows()));
         rgbaImage = ToImage(rgba);
@@ -113,8 +119,10 @@ struct TFixture {
             for (int x = 0; x < kSize; ++x) {
                 const TColor c = picture.PixelAt(x, y);
                 int a = 255;
-                if (keyed) a = c == key ? 0 : 255;
-                else if (!header.AlphaPlane().empty()) a = header.AlphaPlane()[static_cast<std::size_t>(y) * kSize + x];
+                if (keyed)
+                    a = c == key ? 0 : 255;
+                else if (!header.AlphaPlane().empty())
+                    a = header.AlphaPlane()[static_cast<std::size_t>(y) * kSize + x];
                 image.setPixel(x, y, qRgba(ColorRed(c), ColorGreen(c), ColorBlue(c), a));
             }
         }
@@ -147,12 +155,24 @@ void QtDrawImage(benchmark::State& state, const QImage& image) {
     }
 }
 
-void BM_PaintToRgba(benchmark::State& state) { PaintToCanvas(state, Fixture().rgba); }
-void BM_QtDrawRgba(benchmark::State& state) { QtDrawImage(state, Fixture().rgbaImage); }
-void BM_PaintToColorKey(benchmark::State& state) { PaintToCanvas(state, Fixture().keyed); }
-void BM_QtDrawColorKey(benchmark::State& state) { QtDrawImage(state, Fixture().keyedImage); }
-void BM_PaintToOpaque(benchmark::State& state) { PaintToCanvas(state, Fixture().opaque); }
-void BM_QtDrawOpaque(benchmark::State& state) { QtDrawImage(state, Fixture().opaqueImage); }
+void BM_PaintToRgba(benchmark::State& state) {
+    PaintToCanvas(state, Fixture().rgba);
+}
+void BM_QtDrawRgba(benchmark::State& state) {
+    QtDrawImage(state, Fixture().rgbaImage);
+}
+void BM_PaintToColorKey(benchmark::State& state) {
+    PaintToCanvas(state, Fixture().keyed);
+}
+void BM_QtDrawColorKey(benchmark::State& state) {
+    QtDrawImage(state, Fixture().keyedImage);
+}
+void BM_PaintToOpaque(benchmark::State& state) {
+    PaintToCanvas(state, Fixture().opaque);
+}
+void BM_QtDrawOpaque(benchmark::State& state) {
+    QtDrawImage(state, Fixture().opaqueImage);
+}
 
 BENCHMARK(BM_PaintToRgba)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QtDrawRgba)->Unit(benchmark::kMicrosecond);
@@ -181,7 +201,8 @@ int main(int argc, char** argv) {
         const auto a = reporter.times.find(ours);
         const auto b = reporter.times.find(qt);
         if (a == reporter.times.end() || b == reporter.times.end() || b->second <= 0) return;
-        std::printf("%-20s %.2fx Qt's drawImage (target: within 1.5x)\n", ours, a->second / b->second);
+        std::printf("%-20s %.2fx Qt's drawImage (target: within 1.5x)\n", ours,
+                    a->second / b->second);
     };
     ratio("BM_PaintToRgba", "BM_QtDrawRgba");
     ratio("BM_PaintToColorKey", "BM_QtDrawColorKey");

@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (line.empty()) continue;
         const auto choice = static_cast<unsigned char>(line[0]);
         try {
-            manager.StoreCookie(line.substr(1), kHosts[choice % 4],
-                                choice & 4 ? TIdCookieHeader::SetCookie2
-                                           : TIdCookieHeader::SetCookie);
+            manager.StoreCookie(
+                line.substr(1), kHosts[choice % 4],
+                choice & 4 ? TIdCookieHeader::SetCookie2 : TIdCookieHeader::SetCookie);
         } catch (const EIdIntegerConvertError&) {
         }
     }

@@ -43,10 +43,18 @@ std::vector<Step> Script(Input& input) {
     while (!input.Empty()) {
         const std::uint8_t code = input.Byte();
         switch (code % 8) {
-        case 5: steps.push_back(Step::Silence()); break;
-        case 6: steps.push_back(Step::Interrupt()); break;
-        case 7: steps.push_back(Step::Error(kErrors[code / 8 % 3])); break;
-        default: steps.push_back(Step::Data(input.Bytes(code / 8 + 1))); break;
+            case 5:
+                steps.push_back(Step::Silence());
+                break;
+            case 6:
+                steps.push_back(Step::Interrupt());
+                break;
+            case 7:
+                steps.push_back(Step::Error(kErrors[code / 8 % 3]));
+                break;
+            default:
+                steps.push_back(Step::Data(input.Bytes(code / 8 + 1)));
+                break;
         }
     }
     steps.push_back(Step::Close());
@@ -55,25 +63,29 @@ std::vector<Step> Script(Input& input) {
 
 void Read(TIdTCPClient& client, std::uint8_t operation) {
     switch (operation % 5) {
-    case 0: {
-        const std::string line = client.ReadLine();
-        const std::size_t maximum = static_cast<std::size_t>(client.MaxLineLength());
-        if (line.size() > maximum) __builtin_trap();
-        break;
-    }
-    case 1: client.ReadLine(operation & 0x80 ? "\r\n" : "--", TimeoutDefault, operation % 7); break;
-    case 2: {
-        if (client.ReadExact(operation % 40).size() != operation % 40u) __builtin_trap();
-        break;
-    }
-    case 3: {
-        TMemoryStream stream;
-        const std::int64_t count = operation & 0x80 ? 1000000000000000000LL : operation % 50;
-        client.ReadToStream(stream, count, operation & 0x40);
-        if (stream.Size() != stream.Position()) __builtin_trap();
-        break;
-    }
-    default: client.PollForClose(); break;
+        case 0: {
+            const std::string line = client.ReadLine();
+            const std::size_t maximum = static_cast<std::size_t>(client.MaxLineLength());
+            if (line.size() > maximum) __builtin_trap();
+            break;
+        }
+        case 1:
+            client.ReadLine(operation & 0x80 ? "\r\n" : "--", TimeoutDefault, operation % 7);
+            break;
+        case 2: {
+            if (client.ReadExact(operation % 40).size() != operation % 40u) __builtin_trap();
+            break;
+        }
+        case 3: {
+            TMemoryStream stream;
+            const std::int64_t count = operation & 0x80 ? 1000000000000000000LL : operation % 50;
+            client.ReadToStream(stream, count, operation & 0x40);
+            if (stream.Size() != stream.Position()) __builtin_trap();
+            break;
+        }
+        default:
+            client.PollForClose();
+            break;
     }
 }
 

@@ -33,10 +33,15 @@ std::vector<std::uint8_t> Png(std::uint32_t width, std::uint32_t height) {
 
 const TacSkinConvertor& Pictures() {
     static const TacSkinConvertor* package = [] {
-        const std::vector<std::uint8_t> bytes = skin::WritePackage(
-            {{"Options.dat", {}}, {"ButtonHuge.bmp", Bmp(48, 32)}, {"Master.bmp", Bmp(306, 102)},
-             {"Close.png", Png(30, 30)}, {"Max.png", Png(30, 30)}, {"Min.png", Png(30, 30)},
-             {"Edit.png", Png(13, 13)}, {"GlowBtn.png", Png(32, 32)}, {"Exbor.png", Png(64, 40)}});
+        const std::vector<std::uint8_t> bytes = skin::WritePackage({{"Options.dat", {}},
+                                                                    {"ButtonHuge.bmp", Bmp(48, 32)},
+                                                                    {"Master.bmp", Bmp(306, 102)},
+                                                                    {"Close.png", Png(30, 30)},
+                                                                    {"Max.png", Png(30, 30)},
+                                                                    {"Min.png", Png(30, 30)},
+                                                                    {"Edit.png", Png(13, 13)},
+                                                                    {"GlowBtn.png", Png(32, 32)},
+                                                                    {"Exbor.png", Png(64, 40)}});
         auto* converter = new TacSkinConvertor();
         TMemoryStream stream(bytes);
         ReadPackage(stream, *converter);
@@ -56,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         content.LoadSections();
         content.VersionMessage("fuzz", true);
         for (std::size_t i = 0; i < content.GeneralData.size(); ++i)
-            content.FindMaskIndex(static_cast<int>(i), content.GeneralData[i].ClassName, "BORDERSMASK");
+            content.FindMaskIndex(static_cast<int>(i), content.GeneralData[i].ClassName,
+                                  "BORDERSMASK");
     } catch (const Exception&) {
     }
     return 0;

@@ -13,8 +13,14 @@ std::string FromEnvironment(const char* name, const char* fallback) {
 
 namespace BuildConfig {
 
-std::string ChartServiceHost() { return FromEnvironment("VEXMORA_CHART_HOST", VEXMORA_CHART_HOST); }
-std::string MakerWebHost() { return FromEnvironment("VEXMORA_WEB_HOST", VEXMORA_WEB_HOST); }
-const char* ProductVersion() { return VEXMORA_VERSION; }
+std::string ChartServiceHost() {
+    return FromEnvironment("VEXMORA_CHART_HOST", VEXMORA_CHART_HOST);
+}
+std::string MakerWebHost() {
+    return FromEnvironment("VEXMORA_WEB_HOST", VEXMORA_WEB_HOST);
+}
+const char* ProductVersion() {
+    return VEXMORA_VERSION;
+}
 
 }  // namespace BuildConfig

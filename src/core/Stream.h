@@ -26,7 +26,9 @@ public:
     // Read or write exactly count bytes, or raise EReadError / EWriteError.
     void ReadBuffer(void* buffer, std::size_t count);
     void WriteBuffer(const void* buffer, std::size_t count);
-    void WriteBuffer(std::span<const std::uint8_t> bytes) { WriteBuffer(bytes.data(), bytes.size()); }
+    void WriteBuffer(std::span<const std::uint8_t> bytes) {
+        WriteBuffer(bytes.data(), bytes.size());
+    }
 
     // Copies count bytes (all remaining bytes when count is 0) from source at its position.
     std::int64_t CopyFrom(TStream& source, std::int64_t count);

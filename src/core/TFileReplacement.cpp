@@ -5,8 +5,8 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "core/Exception.h"

@@ -13,16 +13,25 @@
 TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fileName) {
     int flags = O_CLOEXEC;
     switch (mode) {
-        case Mode::Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
-        case Mode::OpenRead: flags |= O_RDONLY; break;
-        case Mode::OpenReadWrite: flags |= O_RDWR; break;
-        case Mode::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
+        case Mode::Create:
+            flags |= O_RDWR | O_CREAT | O_TRUNC;
+            break;
+        case Mode::OpenRead:
+            flags |= O_RDONLY;
+            break;
+        case Mode::OpenReadWrite:
+            flags |= O_RDWR;
+            break;
+        case Mode::CreateNew:
+            flags |= O_RDWR | O_CREAT | O_EXCL;
+            break;
     }
     fd_ = ::open(fileName.c_str(), flags, 0666);
     if (fd_ < 0) {
         const std::string reason = SystemErrorText(errno);
         if (mode == Mode::Create || mode == Mode::CreateNew) {
-            throw EFCreateError(Format("Cannot create file \"%s\". %s", fileName.c_str(), reason.c_str()));
+            throw EFCreateError(
+                Format("Cannot create file \"%s\". %s", fileName.c_str(), reason.c_str()));
         }
         throw EFOpenError(Format("Cannot open file \"%s\". %s", fileName.c_str(), reason.c_str()));
     }

@@ -35,9 +35,15 @@ std::size_t TMemoryStream::Write(const void* buffer, std::size_t count) {
 std::int64_t TMemoryStream::Seek(std::int64_t offset, SeekOrigin origin) {
     std::int64_t base = 0;
     switch (origin) {
-        case SeekOrigin::Beginning: base = 0; break;
-        case SeekOrigin::Current: base = static_cast<std::int64_t>(position_); break;
-        case SeekOrigin::End: base = Size(); break;
+        case SeekOrigin::Beginning:
+            base = 0;
+            break;
+        case SeekOrigin::Current:
+            base = static_cast<std::int64_t>(position_);
+            break;
+        case SeekOrigin::End:
+            base = Size();
+            break;
     }
     std::int64_t target = 0;
     if (__builtin_add_overflow(base, offset, &target) || target < 0) {
@@ -63,6 +69,7 @@ void TMemoryStream::Clear() {
 
 bool TMemoryStream::SaveToFile(const std::string& fileName) const {
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
+    out.write(reinterpret_cast<const char*>(bytes_.data()),
+              static_cast<std::streamsize>(bytes_.size()));
     return static_cast<bool>(out);
 }

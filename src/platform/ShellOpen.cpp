@@ -24,5 +24,6 @@ void ShellOpen(const std::string& address) {
             return;
         }
     }
-    QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::TolerantMode));
+    QDesktopServices::openUrl(
+        QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::TolerantMode));
 }

@@ -52,9 +52,12 @@ bool IsUiThread() {
 void Post(std::function<void()> function) {
     auto* app = QCoreApplication::instance();
     if (app == nullptr || IsClosed()) return;
-    QMetaObject::invokeMethod(app, [function = std::move(function)] {
-        if (!IsClosed()) function();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        app,
+        [function = std::move(function)] {
+            if (!IsClosed()) function();
+        },
+        Qt::QueuedConnection);
 }
 
 bool RunAndWait(std::function<void()> function) {
@@ -66,12 +69,15 @@ bool RunAndWait(std::function<void()> function) {
     if (app == nullptr || IsClosed()) return false;
     auto call = std::make_shared<PendingCall>();
     call->function = std::move(function);
-    QMetaObject::invokeMethod(app, [call] {
-        if (!IsClosed()) call->function();
-        std::lock_guard lock(call->mutex);
-        call->done = true;
-        call->finished.notify_all();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        app,
+        [call] {
+            if (!IsClosed()) call->function();
+            std::lock_guard lock(call->mutex);
+            call->done = true;
+            call->finished.notify_all();
+        },
+        Qt::QueuedConnection);
 
     // Wait for the call, but give up as soon as the application ends: the queued call may
     // never be delivered then.

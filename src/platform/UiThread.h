@@ -16,8 +16,8 @@ void Post(std::function<void()> function);
 // out (the application is ending); a waiting caller is then released.
 bool RunAndWait(std::function<void()> function);
 
-// Called on the UI thread when the application ends: from then on nothing more is run, and every thread
-// waiting in RunAndWait is released.
+// Called on the UI thread when the application ends: from then on nothing more is run, and every
+// thread waiting in RunAndWait is released.
 void Shutdown();
 
 }  // namespace UiThread

@@ -1,8 +1,8 @@
-#include "platform/raster/PackedPixels.h"
 #include "png/DecodeRowConverters.h"
 
 #include <cstring>
 
+#include "platform/raster/PackedPixels.h"
 #include "png/PngFormat.h"
 
 namespace png {

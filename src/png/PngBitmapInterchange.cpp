@@ -20,15 +20,18 @@ namespace {
 TPixelFormat CopyFormatFor(const TPNGObject& picture, const TChunkIHDR& header) {
     if (picture.TransparencyKind() == tkAlpha) return pf24bit;
     switch (header.BitDepth) {
-        case 1: return pf1bit;
+        case 1:
+            return pf1bit;
         case 2:
-        case 4: return pf4bit;
+        case 4:
+            return pf4bit;
         case 8:
         case 16:
             if (header.ColorType == png::kGrey || header.ColorType == png::kRgb) return pf24bit;
             if (header.ColorType == png::kPalette) return pf8bit;
             break;
-        default: break;
+        default:
+            break;
     }
     throw Exception("");
 }
@@ -36,7 +39,8 @@ TPixelFormat CopyFormatFor(const TPNGObject& picture, const TChunkIHDR& header) 
 // The colours of the picture's colour table, for an indexed bitmap of the same depth.
 std::unique_ptr<TPalette> TablePalette(const TChunkIHDR& header) {
     const TBitmapInfo& info = header.BitmapInfo();
-    const std::size_t count = info.header.clrUsed == 0 ? std::size_t{1} << info.header.bitCount : info.header.clrUsed;
+    const std::size_t count =
+        info.header.clrUsed == 0 ? std::size_t{1} << info.header.bitCount : info.header.clrUsed;
     auto palette = std::make_unique<TPalette>(count);
     for (std::size_t i = 0; i < count && i < TBitmapInfo::kColorTableSize; ++i) {
         const TRgbQuad& q = info.colorTable[i];
@@ -61,9 +65,13 @@ void RenderInto(const TPNGObject& picture, TBitmap& bitmap) {
 
 }  // namespace
 
-std::string TPNGObject::ClassName() const { return "TPNGObject"; }
+std::string TPNGObject::ClassName() const {
+    return "TPNGObject";
+}
 
-std::unique_ptr<TGraphic> TPNGObject::NewSameKind() const { return std::make_unique<TPNGObject>(); }
+std::unique_ptr<TGraphic> TPNGObject::NewSameKind() const {
+    return std::make_unique<TPNGObject>();
+}
 
 void TPNGObject::CopyFrom(const TGraphic* source) {
     if (source == nullptr) {
@@ -84,7 +92,8 @@ void TPNGObject::CopyFrom(const TGraphic* source) {
 void TPNGObject::CopyTo(TGraphic& destination) const {
     if (auto* png = dynamic_cast<TPNGObject*>(&destination)) {
         CopyTo(*png);
-    } else if (auto* bitmap = dynamic_cast<TBitmap*>(&destination); bitmap != nullptr && HeaderOrNull() != nullptr) {
+    } else if (auto* bitmap = dynamic_cast<TBitmap*>(&destination);
+               bitmap != nullptr && HeaderOrNull() != nullptr) {
         RenderInto(*this, *bitmap);
     } else {
         TGraphic::CopyTo(destination);
@@ -125,9 +134,12 @@ void TPNGObject::BuildFromBitmap(TDeviceBitmap& bitmap, bool transparent, TColor
     GetDIBits(*dc, bitmap, 0, height, ihdr.PixelRows(), ihdr.BitmapInfo(), DIB_RGB_COLORS);
 
     TChunkPLTE* palette = nullptr;
-    if (ihdr.UsesColorTable()) palette = &static_cast<TChunkPLTE&>(ChunkList().Add(std::make_unique<TChunkPLTE>(*this)));
+    if (ihdr.UsesColorTable())
+        palette = &static_cast<TChunkPLTE&>(ChunkList().Add(std::make_unique<TChunkPLTE>(*this)));
     TChunktRNS* transparency = nullptr;
-    if (transparent) transparency = &static_cast<TChunktRNS&>(ChunkList().Add(std::make_unique<TChunktRNS>(*this)));
+    if (transparent)
+        transparency =
+            &static_cast<TChunktRNS&>(ChunkList().Add(std::make_unique<TChunktRNS>(*this)));
     ChunkList().Add(std::make_unique<TChunkIDAT>(*this));
     ChunkList().Add(std::make_unique<TChunkIEND>(*this));
 

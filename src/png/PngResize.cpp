@@ -8,9 +8,13 @@
 #include "png/TChunkIHDR.h"
 #include "png/TPNGObject.h"
 
-void TPNGObject::ChangeWidth(std::int32_t width) { Resize(width, PixelHeight()); }
+void TPNGObject::ChangeWidth(std::int32_t width) {
+    Resize(width, PixelHeight());
+}
 
-void TPNGObject::ChangeHeight(std::int32_t height) { Resize(PixelWidth(), height); }
+void TPNGObject::ChangeHeight(std::int32_t height) {
+    Resize(PixelWidth(), height);
+}
 
 void TPNGObject::Resize(std::int32_t width, std::int32_t height) {
     // Beyond the PNG size limit the picture could no longer be read back.
@@ -33,7 +37,8 @@ void TChunkIHDR::ResizeImage(std::uint32_t width, std::uint32_t height) {
     const std::uint32_t stride = *TBitmapInfo::RowStrideFor(header.bitCount, width);
     const auto rowBytes = CheckedMul<std::size_t>(stride, height);
     const auto alphaBytes = CheckedMul<std::size_t>(width, height);
-    if (!rowBytes || !alphaBytes || *rowBytes + *alphaBytes > png::kMaxImageBytes) throw EPNGImageTooLarge();
+    if (!rowBytes || !alphaBytes || *rowBytes + *alphaBytes > png::kMaxImageBytes)
+        throw EPNGImageTooLarge();
 
     auto dib = std::make_unique<TDibSection>(header);
     dib->CopyTopLeftFrom(*dib_);
@@ -44,7 +49,8 @@ void TChunkIHDR::ResizeImage(std::uint32_t width, std::uint32_t height) {
         std::vector<std::uint8_t> alpha(*alphaBytes, 255);
         const std::size_t columns = std::min(width, Width);
         for (std::uint32_t r = 0; r < rows; ++r) {
-            std::memcpy(alpha.data() + std::size_t{width} * r, alphaPlane_.data() + std::size_t{Width} * r, columns);
+            std::memcpy(alpha.data() + std::size_t{width} * r,
+                        alphaPlane_.data() + std::size_t{Width} * r, columns);
         }
         alphaPlane_ = std::move(alpha);
     }

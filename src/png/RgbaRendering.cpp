@@ -93,4 +93,3 @@ std::vector<std::uint8_t> RenderRgba(const TPNGObject& picture) {
     }
     return out;
 }
-

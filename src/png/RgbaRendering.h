@@ -11,4 +11,3 @@ class TPNGObject;
 // Raises EPNGHeaderNotPresent for a picture without header, EPNGImageTooLarge when the RGBA
 // rows would pass the codec's image memory cap.
 std::vector<std::uint8_t> RenderRgba(const TPNGObject& picture);
-

@@ -153,7 +153,8 @@ void TChunkIHDR::CopyFrom(const TChunk& source) {
     FilterMethod = header->FilterMethod;
     InterlaceMethod = header->InterlaceMethod;
     PrepareImage();
-    if (dib_ && header->dib_ && dib_->ByteCount() == header->dib_->ByteCount()) *dib_ = *header->dib_;
+    if (dib_ && header->dib_ && dib_->ByteCount() == header->dib_->ByteCount())
+        *dib_ = *header->dib_;
     if (alphaPlane_.size() == header->alphaPlane_.size()) alphaPlane_ = header->alphaPlane_;
     bitmapInfo_.colorTable = header->bitmapInfo_.colorTable;
     if (usesColorTable_) bitmapInfo_.header.clrUsed = header->bitmapInfo_.header.clrUsed;

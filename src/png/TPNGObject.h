@@ -18,7 +18,13 @@ class TChunkIHDR;
 enum TPNGTransparencyKind { tkNone, tkColorKey, tkAlpha };
 
 // Encoder row filters as a bit set (bit n for PNG filter type n).
-enum RowFilter : std::uint8_t { rfNone = 1 << 0, rfSub = 1 << 1, rfUp = 1 << 2, rfAverage = 1 << 3, rfPaeth = 1 << 4 };
+enum RowFilter : std::uint8_t {
+    rfNone = 1 << 0,
+    rfSub = 1 << 1,
+    rfUp = 1 << 2,
+    rfAverage = 1 << 3,
+    rfPaeth = 1 << 4
+};
 
 // A PNG picture: the ordered list of its chunks, whose header chunk owns the decoded image.
 class TPNGObject : public TGraphic {
@@ -85,7 +91,9 @@ public:
     png::ChunkBudget& ReadBudget() { return readBudget_; }
 
     std::uint32_t IdatChunkSize() const { return idatChunkSize_; }
-    void SetIdatChunkSize(std::uint32_t size) { idatChunkSize_ = size < kMinIdatChunkSize ? kMinIdatChunkSize : size; }
+    void SetIdatChunkSize(std::uint32_t size) {
+        idatChunkSize_ = size < kMinIdatChunkSize ? kMinIdatChunkSize : size;
+    }
 
     png::GammaTable EncodeGamma{};
     png::GammaTable DecodeGamma{};
@@ -96,7 +104,8 @@ public:
 private:
     void ReadChunks(TStream& stream);
     void CopyChunksFrom(const TPNGObject& source);
-    std::uint8_t PixelIndex(const TChunkIHDR& header, const std::uint8_t* row, std::uint32_t x) const;
+    std::uint8_t PixelIndex(const TChunkIHDR& header, const std::uint8_t* row,
+                            std::uint32_t x) const;
 
     std::uint32_t idatChunkSize_ = kMinIdatChunkSize;
     TPNGList chunkList_;

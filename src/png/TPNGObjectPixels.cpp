@@ -96,7 +96,8 @@ TColor TPNGObject::TransparentKeyColor() const {
 std::uint8_t TPNGObject::PixelIndex(const TChunkIHDR& header, const std::uint8_t* row,
                                     std::uint32_t x) const {
     // Addressed with the stored bits per pixel, so 2-bit images (kept as 4-bit) work too.
-    return static_cast<std::uint8_t>(raster::PackedIndex(row, x, header.BitmapInfo().header.bitCount));
+    return static_cast<std::uint8_t>(
+        raster::PackedIndex(row, x, header.BitmapInfo().header.bitCount));
 }
 
 TColor TPNGObject::PixelAt(std::int32_t x, std::int32_t y) const {

@@ -52,10 +52,12 @@ TEST_F(InstallationStore, ReadsBothStringValues) {
 TEST_F(InstallationStore, MissingStoreKeyOrValueGivesEmptyText) {
     EXPECT_EQ(ReadInstalledVersion("Vexmora"), "") << "no store file at all";
 
-    WriteStore("first", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Other]\n\"Version\"=\"2.0\"\n");
+    WriteStore("first",
+               "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Other]\n\"Version\"=\"2.0\"\n");
     EXPECT_EQ(ReadInstalledVersion("Vexmora"), "") << "key missing";
 
-    WriteStore("first", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\n\"Version\"=\"1.0\"\n");
+    WriteStore("first",
+               "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\n\"Version\"=\"1.0\"\n");
     EXPECT_EQ(ReadInstalledVersion("Vexmora"), "1.0");
     EXPECT_EQ(ReadInstalledWebsite("Vexmora"), "") << "value missing";
     EXPECT_EQ(ReadInstalledVersion("Other"), "") << "another product's store";
@@ -105,7 +107,8 @@ TEST_F(InstallationStore, AcceptsTheExportFormatsDetails) {
 TEST_F(InstallationStore, FirstFolderWithAStoreWins) {
     WriteStore("second", kGoodStore);
     EXPECT_EQ(ReadInstalledVersion("Vexmora"), "1.0") << "found in a later folder";
-    WriteStore("first", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\n\"Version\"=\"3.5\"\n");
+    WriteStore("first",
+               "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\n\"Version\"=\"3.5\"\n");
     EXPECT_EQ(ReadInstalledVersion("Vexmora"), "3.5");
     EXPECT_EQ(ReadInstalledWebsite("Vexmora"), "") << "stores are not merged";
 }

@@ -172,9 +172,12 @@ TEST(Startup, FeedbackMailboxDomainIsTheHostWithoutItsPort) {
         const char* host;
         const char* domain;
     } cases[] = {
-        {"localhost:8421", "localhost"}, {"www.example.org", "www.example.org"},
-        {"www.example.org:80", "www.example.org"}, {"[::1]:8421", "[::1]"},
-        {"[::1]", "[::1]"}, {"host:http", "host:http"},
+        {"localhost:8421", "localhost"},
+        {"www.example.org", "www.example.org"},
+        {"www.example.org:80", "www.example.org"},
+        {"[::1]:8421", "[::1]"},
+        {"[::1]", "[::1]"},
+        {"host:http", "host:http"},
     };
     for (const auto& c : cases) EXPECT_EQ(MailDomainOf(c.host), c.domain) << c.host;
 }

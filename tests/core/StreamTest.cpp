@@ -130,7 +130,8 @@ TEST(FileStream, FailuresNameTheFileAndTheSystemsReason) {
         EXPECT_EQ(error.Message(),
                   "Cannot create file \"/nonexistent-folder/qr.png\". No such file or directory");
     }
-    EXPECT_THROW(TFileStream("/nonexistent-folder/in.png", TFileStream::Mode::OpenRead), EFOpenError);
+    EXPECT_THROW(TFileStream("/nonexistent-folder/in.png", TFileStream::Mode::OpenRead),
+                 EFOpenError);
 }
 
 }  // namespace

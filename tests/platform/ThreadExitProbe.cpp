@@ -12,9 +12,9 @@
 #include <cstring>
 #include <thread>
 
-#include "platform/base/ProcessExit.h"
 #include "platform/TThread.h"
 #include "platform/UiThread.h"
+#include "platform/base/ProcessExit.h"
 
 namespace {
 
@@ -32,7 +32,8 @@ protected:
         for (;;) {
             Synchronize([] {
                 ++synchronizedCalls;
-                if (std::strcmp(QCoreApplication::arguments().value(1).toUtf8().constData(), "queued") == 0) {
+                if (std::strcmp(QCoreApplication::arguments().value(1).toUtf8().constData(),
+                                "queued") == 0) {
                     std::this_thread::sleep_for(std::chrono::milliseconds(30));
                 }
             });
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
         class Late : public TThread {
         public:
             explicit Late(std::atomic<bool>& released) : released_(released) {}
+
         protected:
             void Execute() override {
                 try {
@@ -71,6 +73,7 @@ int main(int argc, char* argv[]) {
                     released_ = true;
                 }
             }
+
         private:
             std::atomic<bool>& released_;
         } late(released);

@@ -81,8 +81,7 @@ TEST(ChunkBudget, CriticalChunkCountJustBelowAtAndAbove) {
         PngBuilder builder;
         builder.Chunk("IHDR", pngtest::Ihdr(1, 1, 8, 3));
         for (std::size_t i = 0; i + 3 < total; ++i) builder.Chunk("PLTE", {1, 2, 3});
-        const Bytes png =
-            builder.Chunk("IDAT", pngtest::Zlib({0, 0})).Chunk("IEND", {}).Data();
+        const Bytes png = builder.Chunk("IDAT", pngtest::Zlib({0, 0})).Chunk("IEND", {}).Data();
         TPNGObject picture;
         if (total <= limit) {
             pngtest::ReadPng(picture, png);

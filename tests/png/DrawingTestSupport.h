@@ -18,8 +18,9 @@ inline std::unique_ptr<TBitmap> MakeCanvas(int width, int height, TColor fill) {
 }
 
 inline std::vector<std::vector<TColor>> Pixels(TBitmap& bitmap) {
-    std::vector<std::vector<TColor>> rows(static_cast<std::size_t>(bitmap.Height()),
-                                          std::vector<TColor>(static_cast<std::size_t>(bitmap.Width())));
+    std::vector<std::vector<TColor>> rows(
+        static_cast<std::size_t>(bitmap.Height()),
+        std::vector<TColor>(static_cast<std::size_t>(bitmap.Width())));
     for (std::size_t y = 0; y < rows.size(); ++y) {
         for (std::size_t x = 0; x < rows[y].size(); ++x)
             rows[y][x] = bitmap.Canvas().Pixel(static_cast<int>(x), static_cast<int>(y));

@@ -85,10 +85,12 @@ std::vector<Crafted> Corpus() {
                           for (int i = 0; i < 600'000; ++i)
                               AppendChunk(out, "tIME", {7, 0xE8, 1, 2, 3, 4, 5});
                       }});
-    corpus.push_back({"PLTE repeated", [](Bytes& out) {
+    corpus.push_back({"PLTE repeated",
+                      [](Bytes& out) {
                           for (int i = 0; i < 4'000'000; ++i) AppendChunk(out, "PLTE", {1, 2, 3});
                       },
-                      pngtest::Ihdr(1, 1, 8, 3), {0, 0}});
+                      pngtest::Ihdr(1, 1, 8, 3),
+                      {0, 0}});
     return corpus;
 }
 

@@ -6,6 +6,7 @@
 
 #include "PngTestSupport.h"
 #include "png/PngErrors.h"
+#include "png/RgbaRendering.h"
 #include "png/TChunkIHDR.h"
 #include "png/TChunkPLTE.h"
 #include "png/TChunkpHYs.h"
@@ -13,7 +14,6 @@
 #include "png/TChunktIME.h"
 #include "png/TChunktRNS.h"
 #include "png/TChunkzTXt.h"
-#include "png/RgbaRendering.h"
 
 namespace {
 

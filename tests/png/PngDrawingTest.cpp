@@ -13,7 +13,8 @@ namespace {
 
 // 2 x 2 RGB: red, green / blue, white.
 Bytes RgbPicture() {
-    return pngtest::SimplePng(Ihdr(2, 2, 8, 2), {0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 255, 255, 255, 255});
+    return pngtest::SimplePng(Ihdr(2, 2, 8, 2),
+                              {0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 255, 255, 255, 255});
 }
 
 // 2 x 1 RGBA with one alpha for both pixels: red and blue.
@@ -117,7 +118,8 @@ TEST(PngAlphaDrawing, ScaledAndReversedRectangles) {
 TEST(PngAlphaDrawing, RectanglePartlyOutsideTheCanvasBlendsTheVisiblePart) {
     TPNGObject picture;
     // Red at alpha 128, then blue at alpha 255.
-    pngtest::ReadPng(picture, pngtest::SimplePng(Ihdr(2, 1, 8, 6), {0, 255, 0, 0, 128, 0, 0, 255, 255}));
+    pngtest::ReadPng(picture,
+                     pngtest::SimplePng(Ihdr(2, 1, 8, 6), {0, 255, 0, 0, 128, 0, 0, 255, 255}));
     auto canvas = MakeCanvas(2, 1, kWhite);
     picture.PaintTo(canvas->Canvas(), TRect{1, 0, 3, 1});
     EXPECT_EQ(Pixels(*canvas), (Rows{{kWhite, MakeColor(255, 127, 127)}}));
@@ -134,7 +136,8 @@ TEST(PngAlphaDrawing, TooLargeRectangleIsOutOfMemoryAndLeavesCanvas) {
         ADD_FAILURE();
     } catch (const EPNGOutMemory& error) {
         EXPECT_EQ(error.Message(),
-                  "Some operation could not be performed because the system is out of resources. Close some windows "
+                  "Some operation could not be performed because the system is out of resources. "
+                  "Close some windows "
                   "and try again.");
     }
     EXPECT_EQ(canvas->Canvas().Pixel(0, 0), kGreen);
@@ -154,7 +157,8 @@ TEST(PngPaletteDrawing, IndexBeyondPaletteFailsAndLeavesCanvas) {
     TPNGObject picture;
     pngtest::PngBuilder builder;
     builder.Chunk("IHDR", Ihdr(2, 1, 8, 3)).Chunk("PLTE", {255, 0, 0}).Chunk("tRNS", {100, 0});
-    pngtest::ReadPng(picture, builder.Chunk("IDAT", pngtest::Zlib({0, 0, 7})).Chunk("IEND", {}).Data());
+    pngtest::ReadPng(picture,
+                     builder.Chunk("IDAT", pngtest::Zlib({0, 0, 7})).Chunk("IEND", {}).Data());
     ASSERT_EQ(picture.TransparencyKind(), tkAlpha);
     auto canvas = MakeCanvas(2, 1, kGreen);
     try {
@@ -181,8 +185,11 @@ TEST(PngColorKeyDrawing, WithoutZeroAlphaTheKeyIsBlack) {
     // red is drawn opaque and black pixels (index 1) let the background through.
     TPNGObject picture;
     pngtest::PngBuilder builder;
-    builder.Chunk("IHDR", Ihdr(3, 1, 8, 3)).Chunk("PLTE", {255, 0, 0, 0, 0, 0, 0, 0, 255}).Chunk("tRNS", {128});
-    pngtest::ReadPng(picture, builder.Chunk("IDAT", pngtest::Zlib({0, 0, 1, 2})).Chunk("IEND", {}).Data());
+    builder.Chunk("IHDR", Ihdr(3, 1, 8, 3))
+        .Chunk("PLTE", {255, 0, 0, 0, 0, 0, 0, 0, 255})
+        .Chunk("tRNS", {128});
+    pngtest::ReadPng(picture,
+                     builder.Chunk("IDAT", pngtest::Zlib({0, 0, 1, 2})).Chunk("IEND", {}).Data());
     ASSERT_EQ(picture.TransparencyKind(), tkColorKey);
     EXPECT_EQ(picture.TransparentKeyColor(), kBlack);
     auto canvas = MakeCanvas(3, 1, kGreen);

@@ -29,7 +29,9 @@ std::vector<std::string> TypesOf(const TPNGObject& picture) {
 class TOtherGraphic : public TGraphic {
 public:
     std::string ClassName() const override { return "TOtherGraphic"; }
-    std::unique_ptr<TGraphic> NewSameKind() const override { return std::make_unique<TOtherGraphic>(); }
+    std::unique_ptr<TGraphic> NewSameKind() const override {
+        return std::make_unique<TOtherGraphic>();
+    }
     void PaintTo(TCanvas&, const TRect&) const override {}
     bool IsEmpty() const override { return true; }
     std::int32_t PixelHeight() const override { return 0; }
@@ -176,7 +178,8 @@ TEST(PngFromBitmap, EightBitBitmapBecomesPaletteWithAllEntriesAndKey) {
 
 TEST(PngClipboard, ExportGivesBitmapOfShownPictureAndImportReadsItBack) {
     TPNGObject picture;
-    pngtest::ReadPng(picture, pngtest::SimplePng(Ihdr(2, 1, 8, 6), {0, 255, 0, 0, 255, 0, 0, 255, 0}));
+    pngtest::ReadPng(picture,
+                     pngtest::SimplePng(Ihdr(2, 1, 8, 6), {0, 255, 0, 0, 255, 0, 0, 255, 0}));
     const TClipboardBitmap item = picture.ExportClipboardBitmap();
     EXPECT_EQ(item.format, CF_BITMAP);
     ASSERT_TRUE(item.data);
@@ -188,13 +191,14 @@ TEST(PngClipboard, ExportGivesBitmapOfShownPictureAndImportReadsItBack) {
     // Under the transparent pixel lies the new bitmap's first content: white.
     EXPECT_EQ(back.PixelAt(1, 0), kWhite);
     EXPECT_EQ(back.TransparencyKind(), tkNone);
-    EXPECT_THROW(back.ImportClipboardBitmap(TClipboardBitmap{8, item.data, nullptr}), EInvalidGraphic);
+    EXPECT_THROW(back.ImportClipboardBitmap(TClipboardBitmap{8, item.data, nullptr}),
+                 EInvalidGraphic);
 }
 
 TEST(PngResize, KeepsTopLeftAndFillsNewAlphaOpaque) {
     TPNGObject picture;
-    pngtest::ReadPng(picture, pngtest::SimplePng(Ihdr(2, 2, 8, 6),
-                                                 {0, 1, 1, 1, 10, 2, 2, 2, 20, 0, 3, 3, 3, 30, 4, 4, 4, 40}));
+    pngtest::ReadPng(picture, pngtest::SimplePng(Ihdr(2, 2, 8, 6), {0, 1, 1, 1, 10, 2, 2, 2, 20, 0,
+                                                                    3, 3, 3, 30, 4, 4, 4, 40}));
     picture.Resize(3, 1);
     EXPECT_EQ(picture.PixelWidth(), 3);
     EXPECT_EQ(picture.PixelHeight(), 1);

@@ -2,9 +2,8 @@
 // decoded by libpng and composited by the codec's rules: opaque pictures as they are shown,
 // colour-key pictures with every pixel of the key colour left out, alpha pictures blended
 // with (c x a + (255 - a) x d + 255) div 256.
-#include <gtest/gtest.h>
-
 #include <dirent.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
@@ -25,7 +24,8 @@ struct TFileFacts {
 };
 
 std::uint32_t BigEndian32(const Bytes& bytes, std::size_t at) {
-    return (static_cast<std::uint32_t>(bytes[at]) << 24) | (static_cast<std::uint32_t>(bytes[at + 1]) << 16) |
+    return (static_cast<std::uint32_t>(bytes[at]) << 24) |
+           (static_cast<std::uint32_t>(bytes[at + 1]) << 16) |
            (static_cast<std::uint32_t>(bytes[at + 2]) << 8) | bytes[at + 3];
 }
 
@@ -34,7 +34,8 @@ TFileFacts ScanChunks(const Bytes& file) {
     std::size_t at = 8;
     while (at + 12 <= file.size()) {
         const std::uint32_t length = BigEndian32(file, at);
-        const std::string type(file.begin() + static_cast<std::ptrdiff_t>(at + 4), file.begin() + static_cast<std::ptrdiff_t>(at + 8));
+        const std::string type(file.begin() + static_cast<std::ptrdiff_t>(at + 4),
+                               file.begin() + static_cast<std::ptrdiff_t>(at + 8));
         const auto payload = file.begin() + static_cast<std::ptrdiff_t>(at + 8);
         if (type == "IHDR") {
             facts.bitDepth = payload[8];
@@ -54,14 +55,17 @@ enum class TKind { None, Key, Alpha };
 TKind KindOf(const TFileFacts& facts) {
     switch (facts.colorType) {
         case 0:
-        case 2: return facts.transparency ? TKind::Key : TKind::None;
+        case 2:
+            return facts.transparency ? TKind::Key : TKind::None;
         case 3: {
             if (!facts.transparency) return TKind::None;
-            const auto translucent = std::count_if(facts.transparency->begin(), facts.transparency->end(),
-                                                   [](std::uint8_t a) { return a != 255; });
+            const auto translucent =
+                std::count_if(facts.transparency->begin(), facts.transparency->end(),
+                              [](std::uint8_t a) { return a != 255; });
             return translucent == 1 ? TKind::Key : TKind::Alpha;
         }
-        default: return TKind::Alpha;
+        default:
+            return TKind::Alpha;
     }
 }
 
@@ -70,7 +74,8 @@ TColor KeyColor(const TFileFacts& facts, const std::array<std::uint8_t, 256>& ga
     if (facts.colorType == 0) {
         const std::uint32_t key = (static_cast<std::uint32_t>(t[0]) << 8) | t[1];
         const std::uint32_t max = (1u << facts.bitDepth) - 1;
-        const auto v = static_cast<std::uint8_t>(facts.bitDepth == 16 ? t[0] : (key & max) * 255 / max);
+        const auto v =
+            static_cast<std::uint8_t>(facts.bitDepth == 16 ? t[0] : (key & max) * 255 / max);
         return MakeColor(gamma[v], gamma[v], gamma[v]);
     }
     if (facts.colorType == 2) {
@@ -79,7 +84,8 @@ TColor KeyColor(const TFileFacts& facts, const std::array<std::uint8_t, 256>& ga
     }
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (t[i] == 0 && 3 * i + 2 < facts.palette.size())
-            return MakeColor(gamma[facts.palette[3 * i]], gamma[facts.palette[3 * i + 1]], gamma[facts.palette[3 * i + 2]]);
+            return MakeColor(gamma[facts.palette[3 * i]], gamma[facts.palette[3 * i + 1]],
+                             gamma[facts.palette[3 * i + 2]]);
     }
     return kBlack;
 }
@@ -93,7 +99,8 @@ std::vector<std::vector<TColor>> Reference(const Bytes& file, TColor background)
     const pngtest::ReferenceImage image = pngtest::DecodeWithLibpng(file);
     std::array<std::uint8_t, 256> gamma{};
     for (std::size_t i = 0; i < 256; ++i) gamma[i] = static_cast<std::uint8_t>(i);
-    if (image.hasGamma && image.gammaValue != 0) gamma = pngtest::ReferenceDecodeGamma(image.gammaValue);
+    if (image.hasGamma && image.gammaValue != 0)
+        gamma = pngtest::ReferenceDecodeGamma(image.gammaValue);
     // Grey + alpha pictures blend their raw samples.
     const auto& shownGamma = facts.colorType == 4 ? std::array<std::uint8_t, 256>{} : gamma;
     const TKind kind = KindOf(facts);
@@ -109,10 +116,15 @@ std::vector<std::vector<TColor>> Reference(const Bytes& file, TColor background)
             const TColor shown = MakeColor(c[0], c[1], c[2]);
             TColor& out = rows[y][x];
             switch (kind) {
-                case TKind::None: out = shown; break;
-                case TKind::Key: out = shown == key ? background : shown; break;
+                case TKind::None:
+                    out = shown;
+                    break;
+                case TKind::Key:
+                    out = shown == key ? background : shown;
+                    break;
                 case TKind::Alpha:
-                    out = MakeColor(BlendByte(c[0], ColorRed(background), p[3]), BlendByte(c[1], ColorGreen(background), p[3]),
+                    out = MakeColor(BlendByte(c[0], ColorRed(background), p[3]),
+                                    BlendByte(c[1], ColorGreen(background), p[3]),
                                     BlendByte(c[2], ColorBlue(background), p[3]));
                     break;
             }
@@ -147,12 +159,14 @@ TEST(PngSuiteDrawing, EveryValidFileMatchesLibpngCompositeOnWhiteAndBlack) {
         pngtest::ReadPng(picture, file);
         for (TColor background : {kWhite, kBlack}) {
             auto canvas = MakeCanvas(picture.PixelWidth(), picture.PixelHeight(), background);
-            picture.PaintTo(canvas->Canvas(), TRect{0, 0, picture.PixelWidth(), picture.PixelHeight()});
+            picture.PaintTo(canvas->Canvas(),
+                            TRect{0, 0, picture.PixelWidth(), picture.PixelHeight()});
             const auto expected = Reference(file, background);
             const auto drawn = Pixels(*canvas);
             std::size_t wrong = 0;
             for (std::size_t y = 0; y < expected.size(); ++y) {
-                for (std::size_t x = 0; x < expected[y].size(); ++x) wrong += drawn[y][x] != expected[y][x] ? 1 : 0;
+                for (std::size_t x = 0; x < expected[y].size(); ++x)
+                    wrong += drawn[y][x] != expected[y][x] ? 1 : 0;
             }
             EXPECT_EQ(wrong, 0u) << "background " << std::hex << background;
         }

@@ -9,8 +9,8 @@
 
 #include "PngTestSupport.h"
 #include "png/PngErrors.h"
-#include "png/TChunkIHDR.h"
 #include "png/RgbaRendering.h"
+#include "png/TChunkIHDR.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 
 #include "core/TFileStream.h"
 #include "png/PngErrors.h"
+#include "png/RgbaRendering.h"
 #include "png/TChunkIHDR.h"
 #include "png/TPNGObject.h"
 #include "pngtool/PictureInput.h"
 #include "pngtool/RecodeCommand.h"
-#include "png/RgbaRendering.h"
 
 namespace {
 

@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
             // A look at every picture as drawn, for whoever changes the artwork.
             if (argc == 5) {
                 const Bytes png = EncodePng(art);
-                WriteFile(std::string(argv[4]) + "/" + name + ".png", std::string(png.begin(), png.end()));
+                WriteFile(std::string(argv[4]) + "/" + name + ".png",
+                          std::string(png.begin(), png.end()));
             }
         }
         const Bytes package = skin::WritePackage(entries);

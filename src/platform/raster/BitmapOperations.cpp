@@ -28,7 +28,8 @@ bool FitsLimit(const TBitmapInfoHeader& header) {
     return bytes != 0 && bytes <= kMaxBitmapBytes;
 }
 
-TBitmapHandle MakeBitmap(TBitmapKind kind, const TBitmapInfoHeader& header, std::vector<TRgbQuad> table = {}) {
+TBitmapHandle MakeBitmap(TBitmapKind kind, const TBitmapInfoHeader& header,
+                         std::vector<TRgbQuad> table = {}) {
     if (!FitsLimit(header)) return nullptr;
     return std::make_shared<TDeviceBitmap>(kind, header, std::move(table));
 }
@@ -37,7 +38,8 @@ std::vector<TRgbQuad> TableOf(const TBitmapInfo& info) {
     const std::uint16_t bits = info.header.bitCount;
     if (bits > 8) return {};
     const std::size_t full = std::size_t{1} << bits;
-    const std::size_t used = info.header.clrUsed == 0 || info.header.clrUsed > full ? full : info.header.clrUsed;
+    const std::size_t used =
+        info.header.clrUsed == 0 || info.header.clrUsed > full ? full : info.header.clrUsed;
     return {info.colorTable.begin(), info.colorTable.begin() + static_cast<std::ptrdiff_t>(used)};
 }
 
@@ -48,7 +50,8 @@ bool IsDibBitCount(std::uint16_t bits) {
 // The colour table GetDIBits hands out for a bitmap converted to `bits` bits per pixel.
 std::vector<TRgbQuad> ConversionTable(const TDeviceBitmap& bitmap, std::uint16_t bits) {
     const std::size_t count = std::size_t{1} << bits;
-    if (bitmap.BitCount() == bits && (bitmap.IsIndexed() || bitmap.IsMonochrome())) return bitmap.ColorTable();
+    if (bitmap.BitCount() == bits && (bitmap.IsIndexed() || bitmap.IsMonochrome()))
+        return bitmap.ColorTable();
     if (bits == 1) return {TRgbQuad{0, 0, 0, 0}, TRgbQuad{255, 255, 255, 0}};
     const TPalette halftone = CreateHalftonePalette();
     std::vector<TRgbQuad> table(count);
@@ -61,7 +64,8 @@ std::vector<TRgbQuad> ConversionTable(const TDeviceBitmap& bitmap, std::uint16_t
 
 }  // namespace
 
-TBitmapHandle CreateBitmap(int width, int height, unsigned planes, unsigned bitCount, const void* bits) {
+TBitmapHandle CreateBitmap(int width, int height, unsigned planes, unsigned bitCount,
+                           const void* bits) {
     if (planes != 1 || (bitCount != 1 && bitCount != 32)) return nullptr;
     const auto kind = bitCount == 1 ? TBitmapKind::Monochrome : TBitmapKind::Device;
     auto bitmap = MakeBitmap(kind, HeaderFor(width, -height, static_cast<std::uint16_t>(bitCount)));
@@ -74,8 +78,9 @@ TBitmapHandle CreateCompatibleBitmap(const TDeviceContext*, int width, int heigh
     return MakeBitmap(TBitmapKind::Device, HeaderFor(width, -height, 32));
 }
 
-TBitmapHandle CreateDIBitmap(const TDeviceContext* dc, const TBitmapInfoHeader& header, std::uint32_t init,
-                             const void* bits, const TBitmapInfo* info, unsigned) {
+TBitmapHandle CreateDIBitmap(const TDeviceContext* dc, const TBitmapInfoHeader& header,
+                             std::uint32_t init, const void* bits, const TBitmapInfo* info,
+                             unsigned) {
     const std::int32_t height = header.height < 0 ? -header.height : header.height;
     auto bitmap = CreateCompatibleBitmap(dc, header.width, height);
     if (!bitmap || (init & CBM_INIT) == 0 || bits == nullptr || info == nullptr) return bitmap;
@@ -89,7 +94,8 @@ TBitmapHandle CreateDIBitmap(const TDeviceContext* dc, const TBitmapInfoHeader& 
 
 TBitmapHandle CreateDIBSection(const TDeviceContext*, const TBitmapInfo& info, unsigned) {
     const TBitmapInfoHeader& header = info.header;
-    if (header.compression != TBitmapInfoHeader::kCompressionRgb || !IsDibBitCount(header.bitCount)) return nullptr;
+    if (header.compression != TBitmapInfoHeader::kCompressionRgb || !IsDibBitCount(header.bitCount))
+        return nullptr;
     return MakeBitmap(TBitmapKind::Section, header, TableOf(info));
 }
 
@@ -104,8 +110,8 @@ TBitmapDescription GetObject(TDeviceBitmap& bitmap) {
     return description;
 }
 
-int GetDIBits(const TDeviceContext&, TDeviceBitmap& bitmap, unsigned startScan, unsigned scanLines, void* bits,
-              TBitmapInfo& info, unsigned) {
+int GetDIBits(const TDeviceContext&, TDeviceBitmap& bitmap, unsigned startScan, unsigned scanLines,
+              void* bits, TBitmapInfo& info, unsigned) {
     TBitmapInfoHeader& header = info.header;
     if (bits == nullptr && header.bitCount == 0) {
         header = bitmap.Header();
@@ -114,7 +120,8 @@ int GetDIBits(const TDeviceContext&, TDeviceBitmap& bitmap, unsigned startScan, 
         header.sizeImage = static_cast<std::uint32_t>(bitmap.Pixels().ByteCount());
         return static_cast<int>(bitmap.Height());
     }
-    if (!IsDibBitCount(header.bitCount) || header.compression != TBitmapInfoHeader::kCompressionRgb) return 0;
+    if (!IsDibBitCount(header.bitCount) || header.compression != TBitmapInfoHeader::kCompressionRgb)
+        return 0;
     if (header.width != static_cast<std::int32_t>(bitmap.Width())) return 0;
     if (header.bitCount <= 8) {
         const auto table = ConversionTable(bitmap, header.bitCount);
@@ -127,7 +134,8 @@ int GetDIBits(const TDeviceContext&, TDeviceBitmap& bitmap, unsigned startScan, 
 
     // The rows to copy, as a view whose memory starts at the first row copied.
     TBitmapInfo target = info;
-    target.header.height = topDown ? -static_cast<std::int32_t>(rows) : static_cast<std::int32_t>(rows);
+    target.header.height =
+        topDown ? -static_cast<std::int32_t>(rows) : static_cast<std::int32_t>(rows);
     target.header.clrUsed = 0;
     auto dst = ViewOf(bits, target);
     if (!dst) return 0;

@@ -16,13 +16,15 @@ inline constexpr unsigned DIB_RGB_COLORS = 0;
 
 // A device bitmap of 1 bit per pixel (monochrome) or 32 (the screen format); bits, when
 // given, are rows of the platform's bitmap layout (top-down, stride RowStrideFor).
-TBitmapHandle CreateBitmap(int width, int height, unsigned planes, unsigned bitCount, const void* bits);
+TBitmapHandle CreateBitmap(int width, int height, unsigned planes, unsigned bitCount,
+                           const void* bits);
 // A bitmap in the screen's format (32 bits per pixel), zero-filled (black).
 TBitmapHandle CreateCompatibleBitmap(const TDeviceContext* dc, int width, int height);
 // A screen-format bitmap of the header's size; with CBM_INIT its pixels come from bits as
 // described by info (any format StretchDIBits takes).
-TBitmapHandle CreateDIBitmap(const TDeviceContext* dc, const TBitmapInfoHeader& header, std::uint32_t init,
-                             const void* bits, const TBitmapInfo* info, unsigned usage);
+TBitmapHandle CreateDIBitmap(const TDeviceContext* dc, const TBitmapInfoHeader& header,
+                             std::uint32_t init, const void* bits, const TBitmapInfo* info,
+                             unsigned usage);
 // A device-independent bitmap of the header's depth and row order (1, 4, 8, 16, 24 or 32 bits,
 // uncompressed), zero-filled, with the colour table of info (clrUsed entries, all when 0).
 // Its pixel memory is TDeviceBitmap::Bits().
@@ -47,5 +49,5 @@ TBitmapDescription GetObject(TDeviceBitmap& bitmap);
 // depth, otherwise with black and white (1 bit) or the halftone palette, colours mapped to
 // the nearest entry. With bits null only the header (bitCount 0: size and depth of the
 // bitmap) or the colour table is filled. Answers the number of rows copied, 0 on failure.
-int GetDIBits(const TDeviceContext& dc, TDeviceBitmap& bitmap, unsigned startScan, unsigned scanLines, void* bits,
-              TBitmapInfo& info, unsigned usage);
+int GetDIBits(const TDeviceContext& dc, TDeviceBitmap& bitmap, unsigned startScan,
+              unsigned scanLines, void* bits, TBitmapInfo& info, unsigned usage);

@@ -17,7 +17,7 @@ struct TBlitGeometry {
 };
 
 // Colours are colour words (ColorWord). Answers false for an unknown raster operation.
-bool BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32_t dstBk, TPixelView src, std::uint32_t srcBk,
-               const TBlitGeometry& geometry, TRasterOp rop);
+bool BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32_t dstBk, TPixelView src,
+               std::uint32_t srcBk, const TBlitGeometry& geometry, TRasterOp rop);
 
 }  // namespace raster

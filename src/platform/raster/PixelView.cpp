@@ -10,12 +10,16 @@ namespace raster {
 namespace {
 
 bool IsSupportedBitCount(std::uint16_t bitCount) {
-    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 ||
+           bitCount == 32;
 }
 
-std::uint32_t Expand5(std::uint32_t v) { return (v << 3) | (v >> 2); }
+std::uint32_t Expand5(std::uint32_t v) {
+    return (v << 3) | (v >> 2);
+}
 
-void ReadPacked(const std::uint8_t* row, std::uint16_t bits, std::uint32_t x0, std::uint32_t count, std::uint32_t* out) {
+void ReadPacked(const std::uint8_t* row, std::uint16_t bits, std::uint32_t x0, std::uint32_t count,
+                std::uint32_t* out) {
     if (bits == 1 && x0 % 8 == 0) {
         // Whole bytes at a time: the common case of masks that start at the left edge.
         const std::uint8_t* p = row + x0 / 8;
@@ -30,7 +34,8 @@ void ReadPacked(const std::uint8_t* row, std::uint16_t bits, std::uint32_t x0, s
     for (std::uint32_t i = 0; i < count; ++i) out[i] = PackedIndex(row, x0 + i, bits);
 }
 
-void WritePacked(std::uint8_t* row, std::uint16_t bits, std::uint32_t x0, std::uint32_t count, const std::uint32_t* in) {
+void WritePacked(std::uint8_t* row, std::uint16_t bits, std::uint32_t x0, std::uint32_t count,
+                 const std::uint32_t* in) {
     if (bits == 1 && x0 % 8 == 0) {
         std::uint8_t* p = row + x0 / 8;
         std::uint32_t i = 0;
@@ -66,8 +71,10 @@ TPixelView ViewOf(TDeviceBitmap& bitmap) {
 
 std::optional<TPixelView> ViewOf(const void* bits, const TBitmapInfo& info) {
     const TBitmapInfoHeader& header = info.header;
-    if (bits == nullptr || header.compression != TBitmapInfoHeader::kCompressionRgb) return std::nullopt;
-    if (!IsSupportedBitCount(header.bitCount) || header.width <= 0 || header.height == 0) return std::nullopt;
+    if (bits == nullptr || header.compression != TBitmapInfoHeader::kCompressionRgb)
+        return std::nullopt;
+    if (!IsSupportedBitCount(header.bitCount) || header.width <= 0 || header.height == 0)
+        return std::nullopt;
     if (header.height == INT32_MIN) return std::nullopt;
     const std::size_t bytes = TDibSection::RequiredBytes(header);
     if (bytes == 0 || bytes > kMaxBitmapBytes) return std::nullopt;
@@ -87,11 +94,14 @@ std::optional<TPixelView> ViewOf(const void* bits, const TBitmapInfo& info) {
     return view;
 }
 
-void ReadRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count, std::uint32_t* out) {
+void ReadRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count,
+             std::uint32_t* out) {
     const std::uint8_t* row = view.Row(r);
     switch (view.bitCount) {
         case 1:
-        case 4: ReadPacked(row, view.bitCount, x0, count, out); break;
+        case 4:
+            ReadPacked(row, view.bitCount, x0, count, out);
+            break;
         case 8:
             for (std::uint32_t i = 0; i < count; ++i) out[i] = row[x0 + i];
             break;
@@ -99,31 +109,40 @@ void ReadRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uin
             for (std::uint32_t i = 0; i < count; ++i) {
                 const std::uint8_t* p = row + 2 * (x0 + i);
                 const std::uint32_t v = p[0] | (static_cast<std::uint32_t>(p[1]) << 8);
-                out[i] = (Expand5((v >> 10) & 31) << 16) | (Expand5((v >> 5) & 31) << 8) | Expand5(v & 31);
+                out[i] = (Expand5((v >> 10) & 31) << 16) | (Expand5((v >> 5) & 31) << 8) |
+                         Expand5(v & 31);
             }
             break;
         case 24:
             for (std::uint32_t i = 0; i < count; ++i) {
                 const std::uint8_t* p = row + 3 * (x0 + i);
-                out[i] = p[0] | (static_cast<std::uint32_t>(p[1]) << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+                out[i] = p[0] | (static_cast<std::uint32_t>(p[1]) << 8) |
+                         (static_cast<std::uint32_t>(p[2]) << 16);
             }
             break;
-        default: std::memcpy(out, row + 4 * std::size_t{x0}, 4 * std::size_t{count}); break;
+        default:
+            std::memcpy(out, row + 4 * std::size_t{x0}, 4 * std::size_t{count});
+            break;
     }
 }
 
-void WriteRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count, const std::uint32_t* values) {
+void WriteRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count,
+              const std::uint32_t* values) {
     std::uint8_t* row = view.Row(r);
     switch (view.bitCount) {
         case 1:
-        case 4: WritePacked(row, view.bitCount, x0, count, values); break;
+        case 4:
+            WritePacked(row, view.bitCount, x0, count, values);
+            break;
         case 8:
-            for (std::uint32_t i = 0; i < count; ++i) row[x0 + i] = static_cast<std::uint8_t>(values[i]);
+            for (std::uint32_t i = 0; i < count; ++i)
+                row[x0 + i] = static_cast<std::uint8_t>(values[i]);
             break;
         case 16:
             for (std::uint32_t i = 0; i < count; ++i) {
                 const std::uint32_t w = values[i];
-                const std::uint32_t v = (((w >> 19) & 31) << 10) | (((w >> 11) & 31) << 5) | ((w >> 3) & 31);
+                const std::uint32_t v =
+                    (((w >> 19) & 31) << 10) | (((w >> 11) & 31) << 5) | ((w >> 3) & 31);
                 row[2 * (x0 + i)] = static_cast<std::uint8_t>(v);
                 row[2 * (x0 + i) + 1] = static_cast<std::uint8_t>(v >> 8);
             }
@@ -136,7 +155,9 @@ void WriteRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::ui
                 p[2] = static_cast<std::uint8_t>(values[i] >> 16);
             }
             break;
-        default: std::memcpy(row + 4 * std::size_t{x0}, values, 4 * std::size_t{count}); break;
+        default:
+            std::memcpy(row + 4 * std::size_t{x0}, values, 4 * std::size_t{count});
+            break;
     }
 }
 

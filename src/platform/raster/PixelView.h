@@ -17,15 +17,16 @@ namespace raster {
 enum class TPixelDomain { Color, Mono, Index };
 
 constexpr std::uint32_t ColorWord(TColor color) {
-    return (static_cast<std::uint32_t>(ColorRed(color)) << 16) | (static_cast<std::uint32_t>(ColorGreen(color)) << 8) |
-           ColorBlue(color);
+    return (static_cast<std::uint32_t>(ColorRed(color)) << 16) |
+           (static_cast<std::uint32_t>(ColorGreen(color)) << 8) | ColorBlue(color);
 }
 constexpr TColor WordColor(std::uint32_t word) {
     return MakeColor(static_cast<std::uint8_t>(word >> 16), static_cast<std::uint8_t>(word >> 8),
                      static_cast<std::uint8_t>(word));
 }
 constexpr std::uint32_t QuadWord(const TRgbQuad& quad) {
-    return (static_cast<std::uint32_t>(quad.red) << 16) | (static_cast<std::uint32_t>(quad.green) << 8) | quad.blue;
+    return (static_cast<std::uint32_t>(quad.red) << 16) |
+           (static_cast<std::uint32_t>(quad.green) << 8) | quad.blue;
 }
 constexpr std::uint32_t kColorMask = 0x00FFFFFF;
 
@@ -57,8 +58,10 @@ TPixelView ViewOf(TDeviceBitmap& bitmap);
 std::optional<TPixelView> ViewOf(const void* bits, const TBitmapInfo& info);
 
 // Reads count values of row r from column x0, in the view's own domain.
-void ReadRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count, std::uint32_t* out);
+void ReadRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count,
+             std::uint32_t* out);
 // Writes count values to row r from column x0; values are masked to the pixel size.
-void WriteRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count, const std::uint32_t* values);
+void WriteRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count,
+              const std::uint32_t* values);
 
 }  // namespace raster

@@ -23,28 +23,32 @@ bool NormalizeSpan(std::int64_t& pos, std::int64_t& size, bool& flip) {
 }
 
 bool IsKnownRop(TRasterOp rop) {
-    return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT || rop == NOTSRCCOPY;
+    return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT ||
+           rop == NOTSRCCOPY;
 }
 
 std::uint32_t DomainMask(const TPixelView& view) {
     switch (view.domain) {
-        case TPixelDomain::Mono: return 1;
-        case TPixelDomain::Index: return (1u << view.bitCount) - 1;
-        default: return kColorMask;
+        case TPixelDomain::Mono:
+            return 1;
+        case TPixelDomain::Index:
+            return (1u << view.bitCount) - 1;
+        default:
+            return kColorMask;
     }
 }
 
 // Turns source values into destination values by the platform's conversion rules.
 class TPixelConverter {
 public:
-    TPixelConverter(const TPixelView& src, std::uint32_t srcBk, const TPixelView& dst, std::uint32_t dstText,
-                    std::uint32_t dstBk)
+    TPixelConverter(const TPixelView& src, std::uint32_t srcBk, const TPixelView& dst,
+                    std::uint32_t dstText, std::uint32_t dstBk)
         : dst_(dst),
           srcBk_(srcBk),
           // 32-bit colour into 32-bit colour keeps the fourth byte, as the platform does for
           // 32-bit device-independent bitmaps, whether the blit stretches, clips or not.
-          wordMask_(src.domain == TPixelDomain::Color && src.bitCount == 32 && dst.domain == TPixelDomain::Color &&
-                            dst.bitCount == 32
+          wordMask_(src.domain == TPixelDomain::Color && src.bitCount == 32 &&
+                            dst.domain == TPixelDomain::Color && dst.bitCount == 32
                         ? 0xFFFFFFFFu
                         : kColorMask) {
         if (src.domain == TPixelDomain::Color) return;
@@ -57,7 +61,8 @@ public:
         }
         for (std::uint32_t v = 0; v < count; ++v) {
             if (src.domain == TPixelDomain::Mono) {
-                lut_[v] = dst.domain == TPixelDomain::Mono ? v : FromColor(v != 0 ? dstBk : dstText);
+                lut_[v] =
+                    dst.domain == TPixelDomain::Mono ? v : FromColor(v != 0 ? dstBk : dstText);
             } else {
                 lut_[v] = FromColor(src.IndexColor(v));
             }
@@ -65,17 +70,21 @@ public:
     }
 
     // cols[i] < 0 marks a column outside the source; its output is 0 and fixed up later.
-    void Convert(const std::uint32_t* in, const std::int32_t* cols, std::uint32_t count, std::uint32_t* out) {
+    void Convert(const std::uint32_t* in, const std::int32_t* cols, std::uint32_t count,
+                 std::uint32_t* out) {
         if (!lut_.empty()) {
             const std::uint32_t mask = static_cast<std::uint32_t>(lut_.size() - 1);
-            for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : lut_[in[cols[i]] & mask];
+            for (std::uint32_t i = 0; i < count; ++i)
+                out[i] = cols[i] < 0 ? 0 : lut_[in[cols[i]] & mask];
             return;
         }
         if (dst_.domain == TPixelDomain::Color) {
-            for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : in[cols[i]] & wordMask_;
+            for (std::uint32_t i = 0; i < count; ++i)
+                out[i] = cols[i] < 0 ? 0 : in[cols[i]] & wordMask_;
             return;
         }
-        for (std::uint32_t i = 0; i < count; ++i) out[i] = cols[i] < 0 ? 0 : FromColor(in[cols[i]] & kColorMask);
+        for (std::uint32_t i = 0; i < count; ++i)
+            out[i] = cols[i] < 0 ? 0 : FromColor(in[cols[i]] & kColorMask);
     }
 
     // The same for columns that map one to one.
@@ -87,7 +96,8 @@ public:
         } else if (dst_.domain == TPixelDomain::Color) {
             for (std::uint32_t i = 0; i < count; ++i) out[i] = in[i] & wordMask_;
         } else if (dst_.domain == TPixelDomain::Mono) {
-            for (std::uint32_t i = 0; i < count; ++i) out[i] = (in[i] & kColorMask) == srcBk_ ? 1 : 0;
+            for (std::uint32_t i = 0; i < count; ++i)
+                out[i] = (in[i] & kColorMask) == srcBk_ ? 1 : 0;
         } else {
             for (std::uint32_t i = 0; i < count; ++i) out[i] = NearestIndex(in[i] & kColorMask);
         }
@@ -99,8 +109,8 @@ public:
 
 private:
     static bool SameTables(const TPixelView& src, const TPixelView& dst) {
-        return src.domain == TPixelDomain::Index && dst.domain == TPixelDomain::Index && src.bitCount == dst.bitCount &&
-               src.colorCount == dst.colorCount &&
+        return src.domain == TPixelDomain::Index && dst.domain == TPixelDomain::Index &&
+               src.bitCount == dst.bitCount && src.colorCount == dst.colorCount &&
                std::equal(src.colorTable, src.colorTable + src.colorCount, dst.colorTable);
     }
 
@@ -119,7 +129,8 @@ private:
             const std::uint32_t entry = QuadWord(dst_.colorTable[i]);
             std::int64_t distance = 0;
             for (int shift = 0; shift < 24; shift += 8) {
-                const std::int64_t d = static_cast<std::int64_t>((entry >> shift) & 0xFF) - ((word >> shift) & 0xFF);
+                const std::int64_t d =
+                    static_cast<std::int64_t>((entry >> shift) & 0xFF) - ((word >> shift) & 0xFF);
                 distance += d * d;
             }
             if (distance < bestDistance) {
@@ -138,7 +149,8 @@ private:
     std::unordered_map<std::uint32_t, std::uint32_t> nearest_;
 };
 
-void Combine(TRasterOp rop, std::uint32_t mask, const std::uint32_t* d, std::uint32_t count, std::uint32_t* s) {
+void Combine(TRasterOp rop, std::uint32_t mask, const std::uint32_t* d, std::uint32_t count,
+             std::uint32_t* s) {
     switch (rop) {
         case SRCPAINT:
             for (std::uint32_t i = 0; i < count; ++i) s[i] |= d[i];
@@ -152,17 +164,23 @@ void Combine(TRasterOp rop, std::uint32_t mask, const std::uint32_t* d, std::uin
         case NOTSRCCOPY:
             for (std::uint32_t i = 0; i < count; ++i) s[i] = ~s[i] & mask;
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 inline std::uint32_t Apply(TRasterOp rop, std::uint32_t s, std::uint32_t d) {
     switch (rop) {
-        case SRCPAINT: return s | d;
-        case SRCAND: return s & d;
-        case SRCINVERT: return s ^ d;
-        case NOTSRCCOPY: return ~s & kColorMask;
-        default: return s;
+        case SRCPAINT:
+            return s | d;
+        case SRCAND:
+            return s & d;
+        case SRCINVERT:
+            return s ^ d;
+        case NOTSRCCOPY:
+            return ~s & kColorMask;
+        default:
+            return s;
     }
 }
 
@@ -178,7 +196,8 @@ void CombineWords(const std::uint8_t* from, std::uint8_t* to, std::uint32_t coun
     }
 }
 
-void CombineWordRow(TRasterOp rop, const std::uint8_t* from, std::uint8_t* to, std::uint32_t count) {
+void CombineWordRow(TRasterOp rop, const std::uint8_t* from, std::uint8_t* to,
+                    std::uint32_t count) {
     if (rop != NOTSRCCOPY) {
         const auto op = rop == SRCPAINT ? kernels::TWordOp::Or
                         : rop == SRCAND ? kernels::TWordOp::And
@@ -189,16 +208,24 @@ void CombineWordRow(TRasterOp rop, const std::uint8_t* from, std::uint8_t* to, s
         count -= done;
     }
     switch (rop) {
-        case SRCPAINT: CombineWords<SRCPAINT>(from, to, count); break;
-        case SRCAND: CombineWords<SRCAND>(from, to, count); break;
-        case SRCINVERT: CombineWords<SRCINVERT>(from, to, count); break;
-        default: CombineWords<NOTSRCCOPY>(from, to, count); break;
+        case SRCPAINT:
+            CombineWords<SRCPAINT>(from, to, count);
+            break;
+        case SRCAND:
+            CombineWords<SRCAND>(from, to, count);
+            break;
+        case SRCINVERT:
+            CombineWords<SRCINVERT>(from, to, count);
+            break;
+        default:
+            CombineWords<NOTSRCCOPY>(from, to, count);
+            break;
     }
 }
 
 // 32-bit colour rows that map one to one: the raster operation straight on pixel memory.
-void CopyWords(const TPixelView& dst, const TPixelView& src, const TBlitGeometry& g, std::uint32_t x0,
-               std::uint32_t srcX0, std::uint32_t count, TRasterOp rop) {
+void CopyWords(const TPixelView& dst, const TPixelView& src, const TBlitGeometry& g,
+               std::uint32_t x0, std::uint32_t srcX0, std::uint32_t count, TRasterOp rop) {
     const std::int64_t y0 = std::max<std::int64_t>(g.y, 0);
     const std::int64_t y1 = std::min<std::int64_t>(g.y + g.height, dst.height);
     const std::size_t bytes = std::size_t{count} * 4;
@@ -217,8 +244,8 @@ void CopyWords(const TPixelView& dst, const TPixelView& src, const TBlitGeometry
 
 // Eight source pixels from column x on as the bits of one monochrome byte, leftmost in the
 // high bit: monochrome sources as they are, 32-bit colours 1 where they equal the background.
-inline unsigned SourceByte(const TPixelView& src, const std::uint8_t* row, std::uint32_t x, std::uint32_t bk,
-                           unsigned pixels) {
+inline unsigned SourceByte(const TPixelView& src, const std::uint8_t* row, std::uint32_t x,
+                           std::uint32_t bk, unsigned pixels) {
     if (src.domain == TPixelDomain::Mono) return row[x / 8];
     unsigned byte = 0;
     for (unsigned b = 0; b < pixels; ++b) {
@@ -250,18 +277,29 @@ void CombineBytes(const std::uint8_t* s, std::uint8_t* to, std::size_t n) {
 
 void CombineByteRow(TRasterOp rop, const std::uint8_t* s, std::uint8_t* to, std::size_t n) {
     switch (rop) {
-        case SRCPAINT: CombineBytes<SRCPAINT>(s, to, n); break;
-        case SRCAND: CombineBytes<SRCAND>(s, to, n); break;
-        case SRCINVERT: CombineBytes<SRCINVERT>(s, to, n); break;
-        case NOTSRCCOPY: CombineBytes<NOTSRCCOPY>(s, to, n); break;
-        default: CombineBytes<SRCCOPY>(s, to, n); break;
+        case SRCPAINT:
+            CombineBytes<SRCPAINT>(s, to, n);
+            break;
+        case SRCAND:
+            CombineBytes<SRCAND>(s, to, n);
+            break;
+        case SRCINVERT:
+            CombineBytes<SRCINVERT>(s, to, n);
+            break;
+        case NOTSRCCOPY:
+            CombineBytes<NOTSRCCOPY>(s, to, n);
+            break;
+        default:
+            CombineBytes<SRCCOPY>(s, to, n);
+            break;
     }
 }
 
 // Monochrome destinations from byte-aligned monochrome or 32-bit colour rows that map one
 // to one, a whole byte of pixels at a time; bits beyond the span keep their value.
-void MaskBytes(const TPixelView& dst, const TPixelView& src, std::uint32_t srcBk, const TBlitGeometry& g,
-               std::uint32_t x0, std::uint32_t srcX0, std::uint32_t count, TRasterOp rop) {
+void MaskBytes(const TPixelView& dst, const TPixelView& src, std::uint32_t srcBk,
+               const TBlitGeometry& g, std::uint32_t x0, std::uint32_t srcX0, std::uint32_t count,
+               TRasterOp rop) {
     const std::int64_t y0 = std::max<std::int64_t>(g.y, 0);
     const std::int64_t y1 = std::min<std::int64_t>(g.y + g.height, dst.height);
     const bool fromColor = src.domain != TPixelDomain::Mono;
@@ -276,11 +314,12 @@ void MaskBytes(const TPixelView& dst, const TPixelView& src, std::uint32_t srcBk
         const std::uint8_t* source = from + srcX0 / 8;
         if (fromColor) {
             // Whole bytes of colour pixels compared in one go where the processor allows.
-            auto i = static_cast<std::uint32_t>(
-                kernels::MonoFromColor(from + 4 * std::size_t{srcX0}, srcBk, std::size_t{full} * 8, converted.data()));
+            auto i = static_cast<std::uint32_t>(kernels::MonoFromColor(
+                from + 4 * std::size_t{srcX0}, srcBk, std::size_t{full} * 8, converted.data()));
             for (; i < count; i += 8) {
                 const unsigned pixels = std::min<std::uint32_t>(8, count - i);
-                converted[i / 8] = static_cast<std::uint8_t>(SourceByte(src, from, srcX0 + i, srcBk, pixels));
+                converted[i / 8] =
+                    static_cast<std::uint8_t>(SourceByte(src, from, srcX0 + i, srcBk, pixels));
             }
             source = converted.data();
         }
@@ -296,8 +335,8 @@ void MaskBytes(const TPixelView& dst, const TPixelView& src, std::uint32_t srcBk
 // One row of LookUpWords with the source depth and the operation fixed, so that the loop
 // body carries no decisions.
 template <bool kEightBit, TRasterOp kRop>
-void LookUpRow(const std::uint8_t* from, std::uint32_t srcX0, const kernels::TWordTable& table, std::uint32_t count,
-               std::uint8_t* to) {
+void LookUpRow(const std::uint8_t* from, std::uint32_t srcX0, const kernels::TWordTable& table,
+               std::uint32_t count, std::uint8_t* to) {
     const std::uint32_t* lut = table.Words();
     std::uint32_t i = 0;
     const auto op = kRop == SRCAND      ? kernels::TStoreOp::And
@@ -313,7 +352,8 @@ void LookUpRow(const std::uint8_t* from, std::uint32_t srcX0, const kernels::TWo
         // monochrome pixels at a time.
         const std::uint32_t zeroWord = kRop == NOTSRCCOPY ? ~lut[0] & kColorMask : lut[0];
         const std::uint32_t oneWord = kRop == NOTSRCCOPY ? ~lut[1] & kColorMask : lut[1];
-        i = static_cast<std::uint32_t>(kernels::ColorFromMono(op, from + srcX0 / 8, zeroWord, oneWord, count, to));
+        i = static_cast<std::uint32_t>(
+            kernels::ColorFromMono(op, from + srcX0 / 8, zeroWord, oneWord, count, to));
         to += 4 * std::size_t{i};
         for (const std::uint8_t* bits = from + (srcX0 + i) / 8; i + 8 <= count; i += 8, ++bits) {
             const unsigned byte = *bits;
@@ -336,21 +376,32 @@ void LookUpRow(const std::uint8_t* from, std::uint32_t srcX0, const kernels::TWo
 }
 
 template <bool kEightBit>
-void LookUpRowFor(TRasterOp rop, const std::uint8_t* from, std::uint32_t srcX0, const kernels::TWordTable& lut,
-                  std::uint32_t count, std::uint8_t* to) {
+void LookUpRowFor(TRasterOp rop, const std::uint8_t* from, std::uint32_t srcX0,
+                  const kernels::TWordTable& lut, std::uint32_t count, std::uint8_t* to) {
     switch (rop) {
-        case SRCPAINT: LookUpRow<kEightBit, SRCPAINT>(from, srcX0, lut, count, to); break;
-        case SRCAND: LookUpRow<kEightBit, SRCAND>(from, srcX0, lut, count, to); break;
-        case SRCINVERT: LookUpRow<kEightBit, SRCINVERT>(from, srcX0, lut, count, to); break;
-        case NOTSRCCOPY: LookUpRow<kEightBit, NOTSRCCOPY>(from, srcX0, lut, count, to); break;
-        default: LookUpRow<kEightBit, SRCCOPY>(from, srcX0, lut, count, to); break;
+        case SRCPAINT:
+            LookUpRow<kEightBit, SRCPAINT>(from, srcX0, lut, count, to);
+            break;
+        case SRCAND:
+            LookUpRow<kEightBit, SRCAND>(from, srcX0, lut, count, to);
+            break;
+        case SRCINVERT:
+            LookUpRow<kEightBit, SRCINVERT>(from, srcX0, lut, count, to);
+            break;
+        case NOTSRCCOPY:
+            LookUpRow<kEightBit, NOTSRCCOPY>(from, srcX0, lut, count, to);
+            break;
+        default:
+            LookUpRow<kEightBit, SRCCOPY>(from, srcX0, lut, count, to);
+            break;
     }
 }
 
 // 8-bit or 1-bit rows into 32-bit colour rows that map one to one: each source value through
 // the conversion table, combined straight into pixel memory.
-void LookUpWords(const TPixelView& dst, const TPixelView& src, const std::vector<std::uint32_t>& table,
-                 const TBlitGeometry& g, std::uint32_t x0, std::uint32_t srcX0, std::uint32_t count, TRasterOp rop) {
+void LookUpWords(const TPixelView& dst, const TPixelView& src,
+                 const std::vector<std::uint32_t>& table, const TBlitGeometry& g, std::uint32_t x0,
+                 std::uint32_t srcX0, std::uint32_t count, TRasterOp rop) {
     const std::int64_t y0 = std::max<std::int64_t>(g.y, 0);
     const std::int64_t y1 = std::min<std::int64_t>(g.y + g.height, dst.height);
     const kernels::TWordTable words(table.data(), table.size());
@@ -368,7 +419,8 @@ void LookUpWords(const TPixelView& dst, const TPixelView& src, const std::vector
 }
 
 // The source pixel under the centre of destination pixel t of a span of dstSize pixels.
-std::int64_t SourceIndex(std::int64_t t, std::int64_t dstSize, std::int64_t srcStart, std::int64_t srcSize, bool flip) {
+std::int64_t SourceIndex(std::int64_t t, std::int64_t dstSize, std::int64_t srcStart,
+                         std::int64_t srcSize, bool flip) {
     if (flip) t = dstSize - 1 - t;
     // Unscaled spans need no division: the centre of t lies over source pixel t.
     if (dstSize == srcSize) return srcStart + t;
@@ -389,7 +441,8 @@ struct TColumnMap {
     bool identity = false;  // every column maps to the same offset: an unscaled, unmirrored blit
 };
 
-TColumnMap MapColumns(const TBlitGeometry& g, std::int64_t x0, std::uint32_t count, std::uint32_t srcWidth) {
+TColumnMap MapColumns(const TBlitGeometry& g, std::int64_t x0, std::uint32_t count,
+                      std::uint32_t srcWidth) {
     TColumnMap map;
     map.cols.resize(count);
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -413,8 +466,8 @@ TColumnMap MapColumns(const TBlitGeometry& g, std::int64_t x0, std::uint32_t cou
 
 }  // namespace
 
-bool raster::BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32_t dstBk, TPixelView src,
-                       std::uint32_t srcBk, const TBlitGeometry& g, TRasterOp rop) {
+bool raster::BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32_t dstBk,
+                       TPixelView src, std::uint32_t srcBk, const TBlitGeometry& g, TRasterOp rop) {
     if (!IsKnownRop(rop)) return false;
     const std::int64_t x0 = std::max<std::int64_t>(g.x, 0);
     const std::int64_t x1 = std::min<std::int64_t>(g.x + g.width, dst.width);
@@ -438,24 +491,27 @@ bool raster::BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32
     }
     if (identity && src.bitCount == 32 && dst.bitCount == 32 && src.domain == TPixelDomain::Color &&
         dst.domain == TPixelDomain::Color) {
-        CopyWords(dst, src, g, static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(minCol), count, rop);
+        CopyWords(dst, src, g, static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(minCol),
+                  count, rop);
         return true;
     }
     if (identity && dst.domain == TPixelDomain::Mono && x0 % 8 == 0 &&
         ((src.domain == TPixelDomain::Color && src.bitCount == 32) ||
          (src.domain == TPixelDomain::Mono && minCol % 8 == 0))) {
-        MaskBytes(dst, src, srcBk, g, static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(minCol), count, rop);
+        MaskBytes(dst, src, srcBk, g, static_cast<std::uint32_t>(x0),
+                  static_cast<std::uint32_t>(minCol), count, rop);
         return true;
     }
     TPixelConverter converter(src, srcBk, dst, dstText, dstBk);
-    if (identity && dst.bitCount == 32 && dst.domain == TPixelDomain::Color && converter.HasTable() &&
-        (src.bitCount == 8 || src.bitCount == 1)) {
-        LookUpWords(dst, src, converter.Table(), g, static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(minCol),
-                    count, rop);
+    if (identity && dst.bitCount == 32 && dst.domain == TPixelDomain::Color &&
+        converter.HasTable() && (src.bitCount == 8 || src.bitCount == 1)) {
+        LookUpWords(dst, src, converter.Table(), g, static_cast<std::uint32_t>(x0),
+                    static_cast<std::uint32_t>(minCol), count, rop);
         return true;
     }
     const std::uint32_t mask = DomainMask(dst);
-    const bool needsDestination = rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT || !allInside;
+    const bool needsDestination =
+        rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT || !allInside;
     const auto srcCount = static_cast<std::uint32_t>(maxCol - minCol + 1);
     std::vector<std::uint32_t> srcRow(srcCount), out(count), dstRow(needsDestination ? count : 0);
     std::int64_t decodedRow = -1;
@@ -465,7 +521,8 @@ bool raster::BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32
         const std::int64_t r = SourceIndex(y - g.y, g.height, g.srcY, g.srcHeight, g.flipY);
         if (r < 0 || r >= src.height) continue;
         if (r != decodedRow) {
-            ReadRow(src, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(minCol), srcCount, srcRow.data());
+            ReadRow(src, static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(minCol),
+                    srcCount, srcRow.data());
             decodedRow = r;
         }
         if (identity) {
@@ -474,7 +531,8 @@ bool raster::BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32
             converter.Convert(srcRow.data(), cols.data(), count, out.data());
         }
         const auto dy = static_cast<std::uint32_t>(y);
-        if (needsDestination) ReadRow(dst, dy, static_cast<std::uint32_t>(x0), count, dstRow.data());
+        if (needsDestination)
+            ReadRow(dst, dy, static_cast<std::uint32_t>(x0), count, dstRow.data());
         Combine(rop, mask, dstRow.data(), count, out.data());
         if (!allInside) {
             for (std::uint32_t i = 0; i < count; ++i) {
@@ -488,31 +546,33 @@ bool raster::BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32
 
 namespace {
 
-bool MakeGeometry(int x, int y, int width, int height, int srcX, int srcY, int srcWidth, int srcHeight,
-                  TBlitGeometry& g) {
+bool MakeGeometry(int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
+                  int srcHeight, TBlitGeometry& g) {
     g = TBlitGeometry{x, y, width, height, srcX, srcY, srcWidth, srcHeight, false, false};
     return NormalizeSpan(g.x, g.width, g.flipX) && NormalizeSpan(g.y, g.height, g.flipY) &&
-           NormalizeSpan(g.srcX, g.srcWidth, g.flipX) && NormalizeSpan(g.srcY, g.srcHeight, g.flipY);
+           NormalizeSpan(g.srcX, g.srcWidth, g.flipX) &&
+           NormalizeSpan(g.srcY, g.srcHeight, g.flipY);
 }
 
 }  // namespace
 
-bool StretchBlt(TDeviceContext& dst, int x, int y, int width, int height, const TDeviceContext& src, int srcX,
-                int srcY, int srcWidth, int srcHeight, TRasterOp rop) {
+bool StretchBlt(TDeviceContext& dst, int x, int y, int width, int height, const TDeviceContext& src,
+                int srcX, int srcY, int srcWidth, int srcHeight, TRasterOp rop) {
     if (!IsKnownRop(rop)) return false;
     TBlitGeometry g;
     if (!MakeGeometry(x, y, width, height, srcX, srcY, srcWidth, srcHeight, g)) return true;
-    return BlitViews(ViewOf(dst.Bitmap()), ColorWord(dst.TextColor()), ColorWord(dst.BkColor()), ViewOf(src.Bitmap()),
-                ColorWord(src.BkColor()), g, rop);
+    return BlitViews(ViewOf(dst.Bitmap()), ColorWord(dst.TextColor()), ColorWord(dst.BkColor()),
+                     ViewOf(src.Bitmap()), ColorWord(src.BkColor()), g, rop);
 }
 
-bool BitBlt(TDeviceContext& dst, int x, int y, int width, int height, const TDeviceContext& src, int srcX, int srcY,
-            TRasterOp rop) {
+bool BitBlt(TDeviceContext& dst, int x, int y, int width, int height, const TDeviceContext& src,
+            int srcX, int srcY, TRasterOp rop) {
     return StretchBlt(dst, x, y, width, height, src, srcX, srcY, width, height, rop);
 }
 
-int StretchDIBits(TDeviceContext& dst, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
-                  int srcHeight, const void* bits, const TBitmapInfo& info, TRasterOp rop) {
+int StretchDIBits(TDeviceContext& dst, int x, int y, int width, int height, int srcX, int srcY,
+                  int srcWidth, int srcHeight, const void* bits, const TBitmapInfo& info,
+                  TRasterOp rop) {
     if (!IsKnownRop(rop)) return 0;
     const auto src = ViewOf(bits, info);
     if (!src) return 0;
@@ -520,6 +580,7 @@ int StretchDIBits(TDeviceContext& dst, int x, int y, int width, int height, int 
     if (!MakeGeometry(x, y, width, height, srcX, srcY, srcWidth, srcHeight, g)) return 0;
     if (!src->topDown) g.srcY = static_cast<std::int64_t>(src->height) - g.srcY - g.srcHeight;
     const std::uint32_t bk = ColorWord(dst.BkColor());
-    if (!BlitViews(ViewOf(dst.Bitmap()), ColorWord(dst.TextColor()), bk, *src, bk, g, rop)) return 0;
+    if (!BlitViews(ViewOf(dst.Bitmap()), ColorWord(dst.TextColor()), bk, *src, bk, g, rop))
+        return 0;
     return static_cast<int>(g.srcHeight);
 }

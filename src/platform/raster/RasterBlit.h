@@ -25,15 +25,16 @@ inline constexpr TRasterOp NOTSRCCOPY = 0x00330008;  // not s
 // Stretching takes for every destination pixel the source pixel under its centre; a negative
 // width or height on either side mirrors. Pixels outside either bitmap are left alone.
 // Answers false for an unknown raster operation.
-bool BitBlt(TDeviceContext& dst, int x, int y, int width, int height, const TDeviceContext& src, int srcX, int srcY,
-            TRasterOp rop);
-bool StretchBlt(TDeviceContext& dst, int x, int y, int width, int height, const TDeviceContext& src, int srcX,
-                int srcY, int srcWidth, int srcHeight, TRasterOp rop);
+bool BitBlt(TDeviceContext& dst, int x, int y, int width, int height, const TDeviceContext& src,
+            int srcX, int srcY, TRasterOp rop);
+bool StretchBlt(TDeviceContext& dst, int x, int y, int width, int height, const TDeviceContext& src,
+                int srcX, int srcY, int srcWidth, int srcHeight, TRasterOp rop);
 
 // Stretches device-independent pixel memory described by info (1, 4, 8, 16, 24 or 32 bits,
 // bottom-up or top-down, colour table for up to 8 bits) into the destination. As on the
 // platform, srcY of a bottom-up bitmap counts from its bottom row. Colours become monochrome
 // by the destination context's background colour. Answers the number of source rows, or 0
 // when the memory or the operation is not supported.
-int StretchDIBits(TDeviceContext& dst, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
-                  int srcHeight, const void* bits, const TBitmapInfo& info, TRasterOp rop);
+int StretchDIBits(TDeviceContext& dst, int x, int y, int width, int height, int srcX, int srcY,
+                  int srcWidth, int srcHeight, const void* bits, const TBitmapInfo& info,
+                  TRasterOp rop);

@@ -12,32 +12,58 @@ namespace {
 
 std::uint16_t BitsOf(TPixelFormat format) {
     switch (format) {
-        case pf1bit: return 1;
-        case pf4bit: return 4;
-        case pf8bit: return 8;
+        case pf1bit:
+            return 1;
+        case pf4bit:
+            return 4;
+        case pf8bit:
+            return 8;
         case pf15bit:
-        case pf16bit: return 16;
-        case pf24bit: return 24;
-        default: return 32;
+        case pf16bit:
+            return 16;
+        case pf24bit:
+            return 24;
+        default:
+            return 32;
     }
 }
 
-bool IsIndexedFormat(TPixelFormat format) { return format == pf1bit || format == pf4bit || format == pf8bit; }
+bool IsIndexedFormat(TPixelFormat format) {
+    return format == pf1bit || format == pf4bit || format == pf8bit;
+}
 
 // The colours a new indexed bitmap starts with: black and white, the 16 display colours, or
 // the halftone palette.
 std::shared_ptr<TPalette> DefaultPalette(TPixelFormat format) {
-    if (format == pf1bit) return std::make_shared<TPalette>(std::vector<TPaletteEntry>{{0, 0, 0, 0}, {255, 255, 255, 0}});
+    if (format == pf1bit)
+        return std::make_shared<TPalette>(
+            std::vector<TPaletteEntry>{{0, 0, 0, 0}, {255, 255, 255, 0}});
     static constexpr std::array<TPaletteEntry, 16> kDisplayColors{{
-        {0, 0, 0, 0}, {128, 0, 0, 0}, {0, 128, 0, 0}, {128, 128, 0, 0}, {0, 0, 128, 0}, {128, 0, 128, 0},
-        {0, 128, 128, 0}, {192, 192, 192, 0}, {128, 128, 128, 0}, {255, 0, 0, 0}, {0, 255, 0, 0},
-        {255, 255, 0, 0}, {0, 0, 255, 0}, {255, 0, 255, 0}, {0, 255, 255, 0}, {255, 255, 255, 0},
+        {0, 0, 0, 0},
+        {128, 0, 0, 0},
+        {0, 128, 0, 0},
+        {128, 128, 0, 0},
+        {0, 0, 128, 0},
+        {128, 0, 128, 0},
+        {0, 128, 128, 0},
+        {192, 192, 192, 0},
+        {128, 128, 128, 0},
+        {255, 0, 0, 0},
+        {0, 255, 0, 0},
+        {255, 255, 0, 0},
+        {0, 0, 255, 0},
+        {255, 0, 255, 0},
+        {0, 255, 255, 0},
+        {255, 255, 255, 0},
     }};
-    if (format == pf4bit) return std::make_shared<TPalette>(std::vector<TPaletteEntry>(kDisplayColors.begin(), kDisplayColors.end()));
+    if (format == pf4bit)
+        return std::make_shared<TPalette>(
+            std::vector<TPaletteEntry>(kDisplayColors.begin(), kDisplayColors.end()));
     return std::make_shared<TPalette>(CreateHalftonePalette());
 }
 
-TBitmapHandle CreateBitmapOf(std::int32_t width, std::int32_t height, TPixelFormat format, const TPalette* palette) {
+TBitmapHandle CreateBitmapOf(std::int32_t width, std::int32_t height, TPixelFormat format,
+                             const TPalette* palette) {
     if (format == pfDevice) return CreateCompatibleBitmap(nullptr, width, height);
     TBitmapInfo info;
     info.header = {TBitmapInfoHeader::kSize, width, height, 1, BitsOf(format), 0, 0, 0, 0, 0, 0};
@@ -58,9 +84,13 @@ TBitmap::TBitmap() : dc_(CreateCompatibleDC(nullptr)), canvas_(dc_.get()) {}
 
 TBitmap::~TBitmap() = default;
 
-std::int32_t TBitmap::PixelWidth() const { return handle_ ? static_cast<std::int32_t>(handle_->Width()) : 0; }
+std::int32_t TBitmap::PixelWidth() const {
+    return handle_ ? static_cast<std::int32_t>(handle_->Width()) : 0;
+}
 
-std::int32_t TBitmap::PixelHeight() const { return handle_ ? static_cast<std::int32_t>(handle_->Height()) : 0; }
+std::int32_t TBitmap::PixelHeight() const {
+    return handle_ ? static_cast<std::int32_t>(handle_->Height()) : 0;
+}
 
 void TBitmap::Adopt(TBitmapHandle bitmap, TPixelFormat format) {
     auto dc = CreateCompatibleDC(nullptr);
@@ -77,9 +107,11 @@ void TBitmap::Rebuild(std::int32_t width, std::int32_t height, TPixelFormat form
         Changed();
         return;
     }
-    if (IsIndexedFormat(format) && (!palette_ || format != format_)) palette_ = DefaultPalette(format);
+    if (IsIndexedFormat(format) && (!palette_ || format != format_))
+        palette_ = DefaultPalette(format);
     if (!IsIndexedFormat(format) && format != format_) palette_.reset();
-    auto bitmap = CreateBitmapOf(width, height, format, IsIndexedFormat(format) ? palette_.get() : nullptr);
+    auto bitmap =
+        CreateBitmapOf(width, height, format, IsIndexedFormat(format) ? palette_.get() : nullptr);
     if (!bitmap) throw EOutOfResources("Out of system resources");
     auto dc = CreateCompatibleDC(nullptr);
     dc->SelectObject(bitmap);
@@ -87,7 +119,8 @@ void TBitmap::Rebuild(std::int32_t width, std::int32_t height, TPixelFormat form
     fresh.SetBrushColor(canvas_.BrushColor());
     fresh.FillRect(TRect{0, 0, width, height});
     if (handle_) {
-        BitBlt(*dc, 0, 0, std::min(width, PixelWidth()), std::min(height, PixelHeight()), *dc_, 0, 0, SRCCOPY);
+        BitBlt(*dc, 0, 0, std::min(width, PixelWidth()), std::min(height, PixelHeight()), *dc_, 0,
+               0, SRCCOPY);
     }
     dc_ = std::move(dc);
     canvas_.SetHandle(dc_.get());
@@ -116,7 +149,8 @@ void TBitmap::ReplacePalette(std::unique_ptr<TPalette> palette) {
     palette_ = std::shared_ptr<TPalette>(std::move(palette));
     if (handle_ && handle_->IsIndexed()) {
         std::vector<TRgbQuad> table;
-        for (const TPaletteEntry& e : palette_->Entries()) table.push_back(TRgbQuad{e.blue, e.green, e.red, 0});
+        for (const TPaletteEntry& e : palette_->Entries())
+            table.push_back(TRgbQuad{e.blue, e.green, e.red, 0});
         handle_->SetColorTable(table);
     }
     Changed();
@@ -159,12 +193,14 @@ void TBitmap::SetTransparentColor(TColor color) {
 }
 
 void TBitmap::ImportClipboardBitmap(const TClipboardBitmap& item) {
-    if (item.format != CF_BITMAP || !item.data) throw EInvalidGraphic("Unsupported clipboard format");
+    if (item.format != CF_BITMAP || !item.data)
+        throw EInvalidGraphic("Unsupported clipboard format");
     TDeviceContext source;
     source.SelectObject(item.data);
     palette_ = item.palette ? std::make_shared<TPalette>(*item.palette) : nullptr;
     Adopt(nullptr, pfDevice);
-    Rebuild(static_cast<std::int32_t>(item.data->Width()), static_cast<std::int32_t>(item.data->Height()), pfDevice);
+    Rebuild(static_cast<std::int32_t>(item.data->Width()),
+            static_cast<std::int32_t>(item.data->Height()), pfDevice);
     BitBlt(*dc_, 0, 0, PixelWidth(), PixelHeight(), source, 0, 0, SRCCOPY);
 }
 

@@ -18,7 +18,8 @@ struct TWorkBitmap {
 
 // The mask technique: the destination survives where the stretched source has the key
 // colour, the source everywhere else.
-void DrawTransparent(TDeviceContext& dst, const TRect& rect, TDeviceContext& src, int width, int height, TColor key) {
+void DrawTransparent(TDeviceContext& dst, const TRect& rect, TDeviceContext& src, int width,
+                     int height, TColor key) {
     const int w = rect.Width();
     const int h = rect.Height();
     TWorkBitmap mask(CreateBitmap(w, h, 1, 1, nullptr));
@@ -48,9 +49,11 @@ void TBitmap::PaintTo(TCanvas& canvas, const TRect& rect) const {
     const int oldMode = dst.SetStretchBltMode(COLORONCOLOR);
     if (Transparent()) {
         const TRect r = rect.Normalized();
-        if (r.Width() > 0 && r.Height() > 0) DrawTransparent(dst, r, *dc_, PixelWidth(), PixelHeight(), TransparentColor());
+        if (r.Width() > 0 && r.Height() > 0)
+            DrawTransparent(dst, r, *dc_, PixelWidth(), PixelHeight(), TransparentColor());
     } else {
-        StretchBlt(dst, rect.left, rect.top, rect.Width(), rect.Height(), *dc_, 0, 0, PixelWidth(), PixelHeight(), SRCCOPY);
+        StretchBlt(dst, rect.left, rect.top, rect.Width(), rect.Height(), *dc_, 0, 0, PixelWidth(),
+                   PixelHeight(), SRCCOPY);
     }
     dst.SetStretchBltMode(oldMode);
 }

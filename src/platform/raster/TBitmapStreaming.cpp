@@ -18,10 +18,12 @@ constexpr std::uint32_t kMaxInfoHeaderSize = 124;
 constexpr const char* kInvalidBitmap = "Bitmap image is not valid";
 
 std::uint32_t GetU32(const std::uint8_t* p) {
-    return p[0] | (static_cast<std::uint32_t>(p[1]) << 8) | (static_cast<std::uint32_t>(p[2]) << 16) |
-           (static_cast<std::uint32_t>(p[3]) << 24);
+    return p[0] | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::uint16_t GetU16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t GetU16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 void PutU32(std::uint8_t* p, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
@@ -32,12 +34,18 @@ void ReadExactly(TStream& stream, void* buffer, std::size_t count) {
 
 TPixelFormat FormatOfBits(std::uint16_t bits) {
     switch (bits) {
-        case 1: return pf1bit;
-        case 4: return pf4bit;
-        case 8: return pf8bit;
-        case 16: return pf16bit;
-        case 24: return pf24bit;
-        default: return pf32bit;
+        case 1:
+            return pf1bit;
+        case 4:
+            return pf4bit;
+        case 8:
+            return pf8bit;
+        case 16:
+            return pf16bit;
+        case 24:
+            return pf24bit;
+        default:
+            return pf32bit;
     }
 }
 
@@ -45,7 +53,8 @@ TBitmapInfo ReadInfo(TStream& stream, std::uint32_t& consumed) {
     std::array<std::uint8_t, kMaxInfoHeaderSize> raw{};
     ReadExactly(stream, raw.data(), 4);
     const std::uint32_t size = GetU32(raw.data());
-    if (size < TBitmapInfoHeader::kSize || size > kMaxInfoHeaderSize) throw EInvalidGraphic(kInvalidBitmap);
+    if (size < TBitmapInfoHeader::kSize || size > kMaxInfoHeaderSize)
+        throw EInvalidGraphic(kInvalidBitmap);
     ReadExactly(stream, raw.data() + 4, size - 4);
     TBitmapInfo info;
     TBitmapInfoHeader& h = info.header;
@@ -57,10 +66,10 @@ TBitmapInfo ReadInfo(TStream& stream, std::uint32_t& consumed) {
     h.compression = GetU32(&raw[16]);
     h.clrUsed = GetU32(&raw[32]);
     consumed += size;
-    const bool knownDepth = h.bitCount == 1 || h.bitCount == 4 || h.bitCount == 8 || h.bitCount == 16 ||
-                            h.bitCount == 24 || h.bitCount == 32;
-    if (!knownDepth || h.compression != TBitmapInfoHeader::kCompressionRgb || h.width <= 0 || h.height == 0 ||
-        h.height == INT32_MIN) {
+    const bool knownDepth = h.bitCount == 1 || h.bitCount == 4 || h.bitCount == 8 ||
+                            h.bitCount == 16 || h.bitCount == 24 || h.bitCount == 32;
+    if (!knownDepth || h.compression != TBitmapInfoHeader::kCompressionRgb || h.width <= 0 ||
+        h.height == 0 || h.height == INT32_MIN) {
         throw EInvalidGraphic(kInvalidBitmap);
     }
     const std::size_t bytes = TDibSection::RequiredBytes(h);
@@ -102,7 +111,8 @@ void TBitmap::ReadFromStream(TStream& stream) {
     palette_.reset();
     if (bitmap->IsIndexed()) {
         std::vector<TPaletteEntry> entries;
-        for (const TRgbQuad& q : bitmap->ColorTable()) entries.push_back(TPaletteEntry{q.red, q.green, q.blue, 0});
+        for (const TRgbQuad& q : bitmap->ColorTable())
+            entries.push_back(TPaletteEntry{q.red, q.green, q.blue, 0});
         palette_ = std::make_shared<TPalette>(std::move(entries));
     }
     Adopt(std::move(bitmap), FormatOfBits(info.header.bitCount));
@@ -113,14 +123,17 @@ void TBitmap::WriteToStream(TStream& stream) {
     if (IsEmpty()) return;
     const std::uint16_t bits = handle_->BitCount();
     TBitmapInfo info;
-    info.header = {TBitmapInfoHeader::kSize, PixelWidth(), PixelHeight(), 1, bits, 0, 0, 0, 0, 0, 0};
+    info.header = {
+        TBitmapInfoHeader::kSize, PixelWidth(), PixelHeight(), 1, bits, 0, 0, 0, 0, 0, 0};
     const std::size_t tableEntries = bits <= 8 ? std::size_t{1} << bits : 0;
     info.header.clrUsed = static_cast<std::uint32_t>(tableEntries);
     std::vector<std::uint8_t> pixels(TDibSection::RequiredBytes(info.header));
     info.header.sizeImage = static_cast<std::uint32_t>(pixels.size());
-    GetDIBits(*dc_, *handle_, 0, static_cast<unsigned>(PixelHeight()), pixels.data(), info, DIB_RGB_COLORS);
+    GetDIBits(*dc_, *handle_, 0, static_cast<unsigned>(PixelHeight()), pixels.data(), info,
+              DIB_RGB_COLORS);
 
-    const auto offset = static_cast<std::uint32_t>(kFileHeaderSize + TBitmapInfoHeader::kSize + 4 * tableEntries);
+    const auto offset =
+        static_cast<std::uint32_t>(kFileHeaderSize + TBitmapInfoHeader::kSize + 4 * tableEntries);
     std::array<std::uint8_t, kFileHeaderSize> fileHeader{'B', 'M'};
     PutU32(&fileHeader[2], static_cast<std::uint32_t>(offset + pixels.size()));
     PutU32(&fileHeader[10], offset);

@@ -45,9 +45,12 @@ TColor TCanvas::Pixel(int x, int y) const {
     std::uint32_t value = 0;
     ReadRow(view, static_cast<std::uint32_t>(y), static_cast<std::uint32_t>(x), 1, &value);
     switch (view.domain) {
-        case TPixelDomain::Mono: return value != 0 ? MakeColor(255, 255, 255) : MakeColor(0, 0, 0);
-        case TPixelDomain::Index: return WordColor(view.IndexColor(value));
-        default: return WordColor(value);
+        case TPixelDomain::Mono:
+            return value != 0 ? MakeColor(255, 255, 255) : MakeColor(0, 0, 0);
+        case TPixelDomain::Index:
+            return WordColor(view.IndexColor(value));
+        default:
+            return WordColor(value);
     }
 }
 

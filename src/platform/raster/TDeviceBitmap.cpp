@@ -4,7 +4,8 @@
 
 namespace {
 
-std::vector<TRgbQuad> TableFor(TBitmapKind kind, const TBitmapInfoHeader& header, std::vector<TRgbQuad> table) {
+std::vector<TRgbQuad> TableFor(TBitmapKind kind, const TBitmapInfoHeader& header,
+                               std::vector<TRgbQuad> table) {
     if (kind == TBitmapKind::Monochrome) return {TRgbQuad{0, 0, 0, 0}, TRgbQuad{255, 255, 255, 0}};
     if (kind != TBitmapKind::Section || header.bitCount > 8) return {};
     table.resize(std::size_t{1} << header.bitCount);
@@ -13,7 +14,8 @@ std::vector<TRgbQuad> TableFor(TBitmapKind kind, const TBitmapInfoHeader& header
 
 }  // namespace
 
-TDeviceBitmap::TDeviceBitmap(TBitmapKind kind, const TBitmapInfoHeader& header, std::vector<TRgbQuad> colorTable)
+TDeviceBitmap::TDeviceBitmap(TBitmapKind kind, const TBitmapInfoHeader& header,
+                             std::vector<TRgbQuad> colorTable)
     : kind_(kind), pixels_(header), colorTable_(TableFor(kind, header, std::move(colorTable))) {}
 
 std::size_t TDeviceBitmap::SetColorTable(const std::vector<TRgbQuad>& entries) {
@@ -27,7 +29,8 @@ TBitmapInfoHeader TDeviceBitmap::Header() const {
     TBitmapInfoHeader header;
     header.size = TBitmapInfoHeader::kSize;
     header.width = static_cast<std::int32_t>(Width());
-    header.height = IsTopDown() ? -static_cast<std::int32_t>(Height()) : static_cast<std::int32_t>(Height());
+    header.height =
+        IsTopDown() ? -static_cast<std::int32_t>(Height()) : static_cast<std::int32_t>(Height());
     header.planes = 1;
     header.bitCount = BitCount();
     header.compression = TBitmapInfoHeader::kCompressionRgb;

@@ -24,7 +24,8 @@ class TDeviceBitmap {
 public:
     // The header must describe a size TDibSection accepts; colorTable is used for sections of
     // up to 8 bits per pixel and replaced by black and white for monochrome bitmaps.
-    TDeviceBitmap(TBitmapKind kind, const TBitmapInfoHeader& header, std::vector<TRgbQuad> colorTable);
+    TDeviceBitmap(TBitmapKind kind, const TBitmapInfoHeader& header,
+                  std::vector<TRgbQuad> colorTable);
 
     TBitmapKind Kind() const { return kind_; }
     std::uint32_t Width() const { return pixels_.Width(); }

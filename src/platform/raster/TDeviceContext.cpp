@@ -9,7 +9,8 @@ TBitmapHandle MakeStockBitmap() {
     header.height = -1;
     header.planes = 1;
     header.bitCount = 1;
-    return std::make_shared<TDeviceBitmap>(TBitmapKind::Monochrome, header, std::vector<TRgbQuad>{});
+    return std::make_shared<TDeviceBitmap>(TBitmapKind::Monochrome, header,
+                                           std::vector<TRgbQuad>{});
 }
 
 }  // namespace
@@ -46,4 +47,6 @@ int TDeviceContext::SetStretchBltMode(int mode) {
     return previous;
 }
 
-std::unique_ptr<TDeviceContext> CreateCompatibleDC(const TDeviceContext*) { return std::make_unique<TDeviceContext>(); }
+std::unique_ptr<TDeviceContext> CreateCompatibleDC(const TDeviceContext*) {
+    return std::make_unique<TDeviceContext>();
+}

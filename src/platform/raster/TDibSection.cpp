@@ -51,5 +51,6 @@ const std::uint8_t* TDibSection::RowAddress(std::uint32_t r) const {
 void TDibSection::CopyTopLeftFrom(const TDibSection& source) {
     const std::uint32_t rows = std::min(height_, source.height_);
     const std::size_t bytes = std::min(rowStride_, source.rowStride_);
-    for (std::uint32_t r = 0; r < rows; ++r) std::memcpy(RowAddress(r), source.RowAddress(r), bytes);
+    for (std::uint32_t r = 0; r < rows; ++r)
+        std::memcpy(RowAddress(r), source.RowAddress(r), bytes);
 }

@@ -4,7 +4,9 @@
 #include "core/Text.h"
 #include "platform/raster/GraphicErrors.h"
 
-void TGraphic::CopyTo(TGraphic& destination) const { destination.AssignError(this); }
+void TGraphic::CopyTo(TGraphic& destination) const {
+    destination.AssignError(this);
+}
 
 void TGraphic::CopyFrom(const TGraphic* source) {
     if (source == nullptr) AssignError(nullptr);
@@ -13,7 +15,8 @@ void TGraphic::CopyFrom(const TGraphic* source) {
 
 void TGraphic::AssignError(const TGraphic* source) const {
     const std::string sourceName = source != nullptr ? source->ClassName() : "nil";
-    throw EConvertError(Format("Cannot assign a %s to a %s", sourceName.c_str(), ClassName().c_str()));
+    throw EConvertError(
+        Format("Cannot assign a %s to a %s", sourceName.c_str(), ClassName().c_str()));
 }
 
 void TGraphic::ReadFromFile(const std::string& fileName) {

@@ -34,7 +34,8 @@ void TPicture::RegisterFileFormat(const std::string& extension, const std::strin
                                   const std::string& className, TGraphicFactory create) {
     TFormatRegistry& registry = Registry();
     std::lock_guard guard(registry.lock);
-    registry.formats.insert(registry.formats.begin(), TFileFormat{UpperCase(extension), description, className, std::move(create)});
+    registry.formats.insert(registry.formats.begin(), TFileFormat{UpperCase(extension), description,
+                                                                  className, std::move(create)});
 }
 
 void TPicture::UnregisterGraphicClass(const std::string& className) {
@@ -80,9 +81,11 @@ void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
 void TPicture::LoadFromFile(const std::string& fileName) {
     const std::string extension = UpperCase(ExtensionOf(fileName));
     const auto formats = FileFormats();
-    const auto found = std::find_if(formats.begin(), formats.end(), [&](const TFileFormat& f) { return f.extension == extension; });
+    const auto found = std::find_if(formats.begin(), formats.end(),
+                                    [&](const TFileFormat& f) { return f.extension == extension; });
     if (found == formats.end() || extension.empty()) {
-        throw EInvalidGraphic(Format("Unknown picture file extension (.%s)", ExtensionOf(fileName).c_str()));
+        throw EInvalidGraphic(
+            Format("Unknown picture file extension (.%s)", ExtensionOf(fileName).c_str()));
     }
     auto graphic = found->create();
     graphic->ReadFromFile(fileName);

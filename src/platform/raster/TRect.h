@@ -24,4 +24,6 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TRect MakeRect(int left, int top, int right, int bottom) { return TRect{left, top, right, bottom}; }
+inline TRect MakeRect(int left, int top, int right, int bottom) {
+    return TRect{left, top, right, bottom};
+}

@@ -1,6 +1,6 @@
 #include "core/TMemoryStream.h"
-#include "png/TPNGObject.h"
 #include "png/RgbaRendering.h"
+#include "png/TPNGObject.h"
 #include "skin/data/ESkinError.h"
 #include "skin/data/SkinPictureDecoding.h"
 

@@ -16,7 +16,8 @@ struct TTestDib {
     std::vector<std::uint8_t> bits;
 
     TTestDib(std::uint16_t bitCount, bool topDown) {
-        info.header = {TBitmapInfoHeader::kSize, 2, topDown ? -2 : 2, 1, bitCount, 0, 0, 0, 0, 0, 0};
+        info.header = {
+            TBitmapInfoHeader::kSize, 2, topDown ? -2 : 2, 1, bitCount, 0, 0, 0, 0, 0, 0};
         const std::uint32_t stride = *TBitmapInfo::RowStrideFor(bitCount, 2);
         bits.assign(stride * 2, 0);
         const TColor image[2][2] = {{kRed, kGreen}, {kBlue, kWhite}};
@@ -27,16 +28,23 @@ struct TTestDib {
             info.colorTable[bitCount == 1 ? 1 : 3] = {255, 255, 255, 0};
         }
         for (int y = 0; y < 2; ++y) {
-            std::uint8_t* row = bits.data() + stride * static_cast<std::size_t>(topDown ? y : 1 - y);
+            std::uint8_t* row =
+                bits.data() + stride * static_cast<std::size_t>(topDown ? y : 1 - y);
             for (int x = 0; x < 2; ++x) Put(row, bitCount, x, y, image[y][x]);
         }
     }
 
     static void Put(std::uint8_t* row, std::uint16_t bitCount, int x, int y, TColor color) {
         switch (bitCount) {
-            case 1: row[0] |= static_cast<std::uint8_t>((x == 1 ? 1 : 0) << (7 - x)); break;  // 0 1 on every row
-            case 4: row[0] |= static_cast<std::uint8_t>((y * 2 + x) << (x == 0 ? 4 : 0)); break;
-            case 8: row[x] = static_cast<std::uint8_t>(y * 2 + x); break;
+            case 1:
+                row[0] |= static_cast<std::uint8_t>((x == 1 ? 1 : 0) << (7 - x));
+                break;  // 0 1 on every row
+            case 4:
+                row[0] |= static_cast<std::uint8_t>((y * 2 + x) << (x == 0 ? 4 : 0));
+                break;
+            case 8:
+                row[x] = static_cast<std::uint8_t>(y * 2 + x);
+                break;
             default: {
                 std::uint8_t* p = row + x * (bitCount / 8);
                 p[0] = ColorBlue(color);
@@ -55,7 +63,9 @@ TEST(StretchDIBitsTest, EveryDepthAndRowOrderDrawsTheSamePicture) {
             SCOPED_TRACE(testing::Message() << bits << " bits, top-down " << topDown);
             TTestDib dib(bits, topDown);
             auto dst = TTestSurface::Color(Rows(2, std::vector<TColor>(2, kBlack)));
-            EXPECT_EQ(StretchDIBits(*dst.dc, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), dib.info, SRCCOPY), 2);
+            EXPECT_EQ(
+                StretchDIBits(*dst.dc, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), dib.info, SRCCOPY),
+                2);
             EXPECT_EQ(dst.Colors(), (Rows{{kRed, kGreen}, {kBlue, kWhite}}));
         }
     }
@@ -80,12 +90,14 @@ TEST(StretchDIBitsTest, SourceRowOfBottomUpBitmapCountsFromTheBottom) {
 TEST(StretchDIBitsTest, StretchesWithRasterOperationAndRefusesUnsupportedMemory) {
     TTestDib dib(8, false);
     auto dst = TTestSurface::Color(Rows(4, std::vector<TColor>(4, MakeColor(0x0F, 0x0F, 0x0F))));
-    EXPECT_EQ(StretchDIBits(*dst.dc, 0, 0, 4, 4, 0, 0, 2, 2, dib.bits.data(), dib.info, SRCPAINT), 2);
+    EXPECT_EQ(StretchDIBits(*dst.dc, 0, 0, 4, 4, 0, 0, 2, 2, dib.bits.data(), dib.info, SRCPAINT),
+              2);
     EXPECT_EQ(dst.canvas.Pixel(1, 1), MakeColor(255, 0x0F, 0x0F));
     EXPECT_EQ(dst.canvas.Pixel(2, 3), kWhite);
     TBitmapInfo compressed = dib.info;
     compressed.header.compression = 1;
-    EXPECT_EQ(StretchDIBits(*dst.dc, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), compressed, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(*dst.dc, 0, 0, 2, 2, 0, 0, 2, 2, dib.bits.data(), compressed, SRCCOPY),
+              0);
     EXPECT_EQ(StretchDIBits(*dst.dc, 0, 0, 2, 2, 0, 0, 2, 2, nullptr, dib.info, SRCCOPY), 0);
 }
 
@@ -128,7 +140,8 @@ TEST(BitmapCreationTest, KindsSizesAndLimits) {
 
 TEST(BitmapCreationTest, DeviceBitmapFromDibHasItsColours) {
     TTestDib dib(4, false);
-    auto bitmap = CreateDIBitmap(nullptr, dib.info.header, CBM_INIT, dib.bits.data(), &dib.info, DIB_RGB_COLORS);
+    auto bitmap = CreateDIBitmap(nullptr, dib.info.header, CBM_INIT, dib.bits.data(), &dib.info,
+                                 DIB_RGB_COLORS);
     ASSERT_TRUE(bitmap);
     EXPECT_EQ(bitmap->Kind(), TBitmapKind::Device);
     TTestSurface surface(bitmap);
@@ -142,7 +155,8 @@ TEST(GetDIBitsTest, ScreenBitmapToTwentyFourBitsBottomUp) {
     std::vector<std::uint8_t> bits(16, 0xAA);
     ASSERT_EQ(GetDIBits(*src.dc, *src.bitmap, 0, 2, bits.data(), info, DIB_RGB_COLORS), 2);
     // The bottom row first: blue, white; then red, green. Padding bytes are not touched.
-    const std::vector<std::uint8_t> expected{255, 0, 0, 255, 255, 255, 0xAA, 0xAA, 0, 0, 255, 0, 255, 0, 0xAA, 0xAA};
+    const std::vector<std::uint8_t> expected{255, 0, 0,   255, 255, 255, 0xAA, 0xAA,
+                                             0,   0, 255, 0,   255, 0,   0xAA, 0xAA};
     EXPECT_EQ(bits, expected);
 
     // One row from scan 1 of a bottom-up target is the top row.
@@ -174,7 +188,8 @@ TEST(GetDIBitsTest, IndexedBitmapKeepsIndexesAndTableEvenWithRepeatedColours) {
 }
 
 TEST(GetDIBitsTest, ConversionsToFewerBits) {
-    auto src = TTestSurface::Color({{kBlack, kWhite, MakeColor(40, 40, 40), MakeColor(250, 250, 250)}});
+    auto src =
+        TTestSurface::Color({{kBlack, kWhite, MakeColor(40, 40, 40), MakeColor(250, 250, 250)}});
     auto dc = CreateCompatibleDC(nullptr);
     TBitmapInfo info;
     info.header = {TBitmapInfoHeader::kSize, 4, 1, 1, 1, 0, 0, 0, 0, 0, 0};

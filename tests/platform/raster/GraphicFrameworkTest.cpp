@@ -13,7 +13,8 @@ using Rows = std::vector<std::vector<TColor>>;
 namespace {
 
 Rows PixelsOf(TBitmap& bitmap) {
-    Rows rows(static_cast<std::size_t>(bitmap.Height()), std::vector<TColor>(static_cast<std::size_t>(bitmap.Width())));
+    Rows rows(static_cast<std::size_t>(bitmap.Height()),
+              std::vector<TColor>(static_cast<std::size_t>(bitmap.Width())));
     for (std::size_t y = 0; y < rows.size(); ++y) {
         for (std::size_t x = 0; x < rows[y].size(); ++x)
             rows[y][x] = bitmap.Canvas().Pixel(static_cast<int>(x), static_cast<int>(y));
@@ -24,7 +25,8 @@ Rows PixelsOf(TBitmap& bitmap) {
 void Paint(TBitmap& bitmap, const Rows& rows) {
     bitmap.SetSize(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
     for (std::size_t y = 0; y < rows.size(); ++y) {
-        for (std::size_t x = 0; x < rows[y].size(); ++x) bitmap.Canvas().SetPixel(static_cast<int>(x), static_cast<int>(y), rows[y][x]);
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
+            bitmap.Canvas().SetPixel(static_cast<int>(x), static_cast<int>(y), rows[y][x]);
     }
 }
 
@@ -57,7 +59,8 @@ TEST(BitmapTest, PixelFormatConversionsAndPalettes) {
 
     TBitmap indexed;
     indexed.SetPixelFormat(pf8bit);
-    indexed.ReplacePalette(std::make_unique<TPalette>(std::vector<TPaletteEntry>{{1, 2, 3, 0}, {200, 100, 50, 0}}));
+    indexed.ReplacePalette(
+        std::make_unique<TPalette>(std::vector<TPaletteEntry>{{1, 2, 3, 0}, {200, 100, 50, 0}}));
     indexed.SetSize(2, 1);
     indexed.Canvas().SetPixel(1, 0, MakeColor(199, 99, 49));
     EXPECT_EQ(indexed.Canvas().Pixel(1, 0), MakeColor(200, 100, 50));
@@ -119,7 +122,8 @@ TEST(BitmapTest, ClipboardExportIsAScreenBitmapCopyWithPaletteCopy) {
     TBitmap back;
     back.ImportClipboardBitmap(item);
     EXPECT_EQ(PixelsOf(back), (Rows{{kRed, kBlue}}));
-    EXPECT_THROW(back.ImportClipboardBitmap(TClipboardBitmap{CF_BITMAP, nullptr, nullptr}), EInvalidGraphic);
+    EXPECT_THROW(back.ImportClipboardBitmap(TClipboardBitmap{CF_BITMAP, nullptr, nullptr}),
+                 EInvalidGraphic);
 }
 
 TEST(BitmapTest, BmpStreamsRoundTripEveryDepth) {
@@ -157,7 +161,8 @@ TEST(BitmapTest, DamagedBmpStreamsFailCleanly) {
     notBmp[0] = 'X';
     EXPECT_THROW(readBack(notBmp), EInvalidGraphic);
     std::string huge = bytes;
-    huge[18] = huge[19] = huge[20] = huge[21] = huge[22] = huge[23] = huge[24] = static_cast<char>(0x7F);
+    huge[18] = huge[19] = huge[20] = huge[21] = huge[22] = huge[23] = huge[24] =
+        static_cast<char>(0x7F);
     EXPECT_THROW(readBack(huge), EInvalidGraphic);
     std::string compressed = bytes;
     compressed[30] = 1;
@@ -172,7 +177,8 @@ TEST(BitmapTest, DamagedBmpStreamsFailCleanly) {
 
 TEST(PictureTest, RegistryPicksClassByExtensionAndBuildsTheFilter) {
     EXPECT_EQ(TPicture::GraphicFilter().rfind("Bitmaps (*.bmp)|*.bmp", 0), 0u);
-    TPicture::RegisterFileFormat("tst", "Test pictures", "TTestBitmap", [] { return std::make_unique<TBitmap>(); });
+    TPicture::RegisterFileFormat("tst", "Test pictures", "TTestBitmap",
+                                 [] { return std::make_unique<TBitmap>(); });
     EXPECT_NE(TPicture::GraphicFilter().find("|Test pictures (*.tst)|*.tst"), std::string::npos);
 
     TBitmap bitmap;

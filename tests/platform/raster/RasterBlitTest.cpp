@@ -160,7 +160,7 @@ TEST(IndexedDestinationTest, ColoursBecomeNearestTableEntries) {
     TBitmapInfo info;
     info.header = {TBitmapInfoHeader::kSize, 3, 1, 1, 4, 0, 0, 0, 0, 3, 0};
     info.colorTable[0] = {0, 0, 0, 0};
-    info.colorTable[1] = {0, 0, 200, 0};    // dark red
+    info.colorTable[1] = {0, 0, 200, 0};      // dark red
     info.colorTable[2] = {250, 250, 250, 0};  // near white
     auto section = TTestSurface(CreateDIBSection(nullptr, info, DIB_RGB_COLORS));
     auto src = TTestSurface::Color({{kRed, kWhite, MakeColor(10, 10, 10)}});

@@ -167,7 +167,8 @@ TEST(SkinPictures, CornerScansAndSectionsAreBounded) {
     EXPECT_EQ(scan, 0u);
 
     std::string options;
-    for (std::size_t i = 0; i <= skin::kMaxSkinSections; ++i) options += "[S" + std::to_string(i) + "]\n";
+    for (std::size_t i = 0; i <= skin::kMaxSkinSections; ++i)
+        options += "[S" + std::to_string(i) + "]\n";
     const auto content = LoadPackage(options, {});
     EXPECT_EQ(content->GeneralData.size(), skin::kMaxSkinSections);
     EXPECT_EQ(content->SectionIndex("S4095"), 4095);
