@@ -6,27 +6,8 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup
 
 website="http://www.orvanti.example/vexmora.html"
-store="$E2E_TMP/store"
-mkdir -p "$store/Orvanti"
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\r\n"Version"="1.2"\r\n"Website"="%s"\r\n' \
-  "$website" >"$store/Orvanti/Vexmora.reg"
-export XDG_CONFIG_DIRS="$store"
-
-# Without a desktop environment Qt hands every address to xdg-open; this one records it.
-opened="$E2E_TMP/opened"
-mkdir -p "$E2E_TMP/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$opened" >"$E2E_TMP/bin/xdg-open"
-chmod +x "$E2E_TMP/bin/xdg-open"
-export PATH="$E2E_TMP/bin:$PATH"
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
-: >"$opened"
-
-# geometry WINDOW: prints "x y width height" of the window.
-geometry() {
-  xdotool getwindowgeometry --shell "$1" | awk -F= '
-    /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2}
-    END {print x, y, w, h}'
-}
+e2e_store_with_website "$website"
+e2e_record_opened
 
 # open_about: presses Ctrl+B in the main window until the box is up; prints its id. A busy
 # machine may swallow a key while the window is still being mapped, so it is repeated.
@@ -60,8 +41,8 @@ sleep 0.5
 
 about=$(open_about)
 sleep 0.3
-read -r mx my mw mh < <(geometry "$main")
-read -r x y w h < <(geometry "$about")
+read -r mx my mw mh < <(e2e_geometry "$main")
+read -r x y w h < <(e2e_geometry "$about")
 [ "$w" -eq 386 ] && [ "$h" -eq 192 ] || fail "about box is ${w}x${h}, not 386x192"
 dx=$(( 2 * x + w - 2 * mx - mw )) dy=$(( 2 * y + h - 2 * my - mh ))
 [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || fail "about box at ${x},${y} is not centred over the main window"

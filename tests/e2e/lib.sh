@@ -181,3 +181,32 @@ e2e_type_into_field() {
   done
   return 1
 }
+
+# e2e_store_with_website WEBSITE: an installation store of version 1.2 naming WEBSITE, found
+# through XDG_CONFIG_DIRS.
+e2e_store_with_website() {
+  local store="$E2E_TMP/store"
+  mkdir -p "$store/Orvanti"
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\r\n"Version"="1.2"\r\n"Website"="%s"\r\n' \
+    "$1" >"$store/Orvanti/Vexmora.reg"
+  export XDG_CONFIG_DIRS="$store"
+}
+
+# e2e_record_opened: without a desktop environment Qt hands every address to xdg-open; puts
+# one first on PATH that records each address, a line each, in the file $opened.
+e2e_record_opened() {
+  opened="$E2E_TMP/opened"
+  mkdir -p "$E2E_TMP/bin"
+  printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$opened" >"$E2E_TMP/bin/xdg-open"
+  chmod +x "$E2E_TMP/bin/xdg-open"
+  export PATH="$E2E_TMP/bin:$PATH"
+  unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
+  : >"$opened"
+}
+
+# e2e_geometry WINDOW: prints "x y width height" of the window.
+e2e_geometry() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '
+    /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2}
+    END {print x, y, w, h}'
+}

@@ -8,27 +8,8 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup
 
 website="http://www.orvanti.example/vexmora.html"
-store="$E2E_TMP/store"
-mkdir -p "$store/Orvanti"
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\r\n"Version"="1.2"\r\n"Website"="%s"\r\n' \
-  "$website" >"$store/Orvanti/Vexmora.reg"
-export XDG_CONFIG_DIRS="$store"
-
-# Without a desktop environment Qt hands every address to xdg-open; this one records it.
-opened="$E2E_TMP/opened"
-mkdir -p "$E2E_TMP/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$opened" >"$E2E_TMP/bin/xdg-open"
-chmod +x "$E2E_TMP/bin/xdg-open"
-export PATH="$E2E_TMP/bin:$PATH"
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
-: >"$opened"
-
-# geometry WINDOW: prints "x y width height" of the window.
-geometry() {
-  xdotool getwindowgeometry --shell "$1" | awk -F= '
-    /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2}
-    END {print x, y, w, h}'
-}
+e2e_store_with_website "$website"
+e2e_record_opened
 
 # opened_lines N: the recorder has been called N times.
 opened_lines() {
@@ -41,8 +22,8 @@ app=$E2E_LAST_PID
 main=$(e2e_wait_window Vexmora 60)
 offer=$(e2e_wait_window Confirm 60)
 sleep 0.3
-read -r mx my mw mh < <(geometry "$main")
-read -r x y w h < <(geometry "$offer")
+read -r mx my mw mh < <(e2e_geometry "$main")
+read -r x y w h < <(e2e_geometry "$offer")
 dx=$((2 * x + w - 2 * mx - mw)) dy=$((2 * y + h - 2 * my - mh))
 [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] ||
   fail "the offer at ${x},${y} ${w}x${h} is not centred over the main window at ${mx},${my} ${mw}x${mh}"
