@@ -96,6 +96,8 @@ std::optional<TPixelView> ViewOf(const void* bits, const TBitmapInfo& info) {
 
 void ReadRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count,
              std::uint32_t* out) {
+    // An empty span may come with no buffer at all (an empty vector's data()).
+    if (count == 0) return;
     const std::uint8_t* row = view.Row(r);
     switch (view.bitCount) {
         case 1:
@@ -128,6 +130,7 @@ void ReadRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uin
 
 void WriteRow(const TPixelView& view, std::uint32_t r, std::uint32_t x0, std::uint32_t count,
               const std::uint32_t* values) {
+    if (count == 0) return;
     std::uint8_t* row = view.Row(r);
     switch (view.bitCount) {
         case 1:

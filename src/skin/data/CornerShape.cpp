@@ -7,6 +7,7 @@
 namespace {
 
 bool KeyInArea(TBitmap& picture, int left, int top, int right, int bottom) {
+    if (right <= left) return false;
     for (int y = top; y < bottom; ++y) {
         const auto words = skin::ReadPixelWords(picture, static_cast<std::uint32_t>(y),
                                                 static_cast<std::uint32_t>(left),

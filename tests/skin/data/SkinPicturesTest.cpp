@@ -123,15 +123,18 @@ TEST(SkinPictures, MasterBitmapKeyAndCornerShapes) {
         "[A]\nBORDERSMASK=^0000^0000^0010^0010^0003^0003^0003^0003^1^0^1^0\n"
         "[B]\nBORDERSMASK=^0010^0000^0020^0010^0003^0003^0003^0003^1^0^1^0\n"
         "[BUTTON_HUGE]\nBORDERSMASK=^0010^0000^0020^0010^0003^0003^0003^0003^1^0^1^0\n"
-        "[C]\nPARENTCLASS=A\n",
+        "[C]\nPARENTCLASS=A\n"
+        // No left or right margin: the corner areas are rows of no pixels.
+        "[D]\nBORDERSMASK=^0000^0000^0010^0010^0000^0003^0000^0003^1^0^1^0\n",
         {{"Master.BMP", skintest::MakeBmp(20, 10, words)}});
     ASSERT_NE(content->MasterBitmap, nullptr);
     EXPECT_EQ(Pixel(*content->MasterBitmap, 0, 0), skin::kKeyPixel);
     EXPECT_EQ(Pixel(*content->MasterBitmap, 1, 0), 0xFF303030u);
-    ASSERT_EQ(content->Masks.size(), 3u);
+    ASSERT_EQ(content->Masks.size(), 4u);
     EXPECT_EQ(content->Masks[0].CornerShape, 1);
     EXPECT_EQ(content->Masks[1].CornerShape, 0);
     EXPECT_EQ(content->Masks[2].CornerShape, 2);
+    EXPECT_EQ(content->Masks[3].CornerShape, 0);
     EXPECT_EQ(content->Masks[0].Bmp, nullptr);
     // C has no mask of its own and finds its parent's.
     EXPECT_EQ(content->FindMaskIndex(content->SectionIndex("C"), "C", "BORDERSMASK"), 0);
