@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # End to end for the package: builds it, installs it into a fresh Debian 12 root made with
-# debootstrap (from the mirror apt already uses), starts the installed program there on an
-# Xvfb display and expects its main window, not the reinstall error; runs the installed
-# chart-service; then removes the package (the store stays) and purges it (the store goes).
-# It needs root and debootstrap, and says so when it cannot run.
+# debootstrap (make-debian-root.sh), starts the installed program there on an Xvfb display
+# and expects its main window, not the reinstall error; runs the installed chart-service;
+# then removes the package (the store stays) and purges it (the store goes).
+# It needs root and debootstrap, and says so when it cannot run. VEXMORA_DEBIAN_ROOT may name
+# a root make-debian-root.sh made ahead of time; it is used once and removed.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -22,17 +23,15 @@ fail() {
   exit 1
 }
 
-# The Debian mirror apt's own sources use for bookworm.
-mirror=$(apt-cache policy | awk '$3 ~ /^bookworm\/main$/ {print $2; exit}')
-[ -n "$mirror" ] || fail "apt has no source for bookworm/main"
-
 work=$(mktemp -d /var/tmp/vexmora-debian.XXXXXX)
-root="$work/root"
+root=${VEXMORA_DEBIAN_ROOT:-$work/root}
 cleanup() {
   for pid in $(jobs -p); do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   umount "$root/proc" 2>/dev/null || true
   rm -rf "$work"
+  # Never recurse into a /proc that is still mounted.
+  mountpoint -q "$root/proc" || rm -rf "$root"
 }
 trap cleanup EXIT
 
@@ -40,18 +39,18 @@ started=$(date +%s)
 (cd "$build" && cpack -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
 deb=$(ls "$work"/out/vexmora_*.deb)
 
-# Downloaded packages are kept in the build tree, so later runs fetch only what changed.
-mkdir -p "$build/debootstrap-cache"
-echo "install-in-debian: debootstrap bookworm from $mirror"
-debootstrap --variant=minbase --cache-dir="$build/debootstrap-cache" bookworm "$root" "$mirror" \
-  >"$work/debootstrap.log" 2>&1 || { tail -n 30 "$work/debootstrap.log" >&2; fail "debootstrap failed"; }
+if [ -f "$root/.vexmora-root-ready" ]; then
+  echo "install-in-debian: using the Debian root made ahead in $root"
+else
+  [ ! -e "$root" ] || fail "$root is not a finished root of make-debian-root.sh"
+  "$here/make-debian-root.sh" "$root"
+fi
 mount -t proc proc "$root/proc"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive "$@"; }
 
 cp "$deb" "$root/tmp/vexmora.deb"
-in_root apt-get update -qq >"$work/apt.log" 2>&1 || { cat "$work/apt.log" >&2; fail "apt-get update failed"; }
 # Without recommended packages: the computed dependencies alone must carry the program.
-in_root apt-get install -y -qq --no-install-recommends /tmp/vexmora.deb >>"$work/apt.log" 2>&1 ||
+in_root apt-get install -y -qq --no-install-recommends /tmp/vexmora.deb >"$work/apt.log" 2>&1 ||
   { tail -n 30 "$work/apt.log" >&2; fail "installing the package failed"; }
 echo "install-in-debian: installed $(basename "$deb") with $(in_root dpkg-query -W -f='${db:Status-Status}' vexmora) status"
 

@@ -6,7 +6,9 @@ source "$(dirname "$0")/../e2e/lib.sh"
 root=$VEXMORA_ROOT
 shot="$VEXMORA_WORK/installed-window.png"
 
-chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root DISPLAY="$DISPLAY" \
+# The display wants its authorisation cookie, which lives outside the root.
+cp "$XAUTHORITY" "$root/tmp/xauthority"
+chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root DISPLAY="$DISPLAY" XAUTHORITY=/tmp/xauthority \
   XDG_RUNTIME_DIR=/tmp/runtime /usr/bin/vexmora >"$VEXMORA_WORK/vexmora.log" 2>&1 &
 program=$!
 window=$(e2e_wait_window Vexmora 60) || fail "no main window: $(cat "$VEXMORA_WORK/vexmora.log")"
