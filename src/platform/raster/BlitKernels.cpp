@@ -92,6 +92,24 @@ __attribute__((target("avx2"))) std::size_t ColorFromMonoAvx2(TStoreOp op, const
     return x;
 }
 
+// Eight pixels per step: the second 16-byte load starts at pixel x + 4 and ends inside pixel
+// x + 9, so the loop stops where that would leave the row.
+__attribute__((target("avx2"))) std::size_t WordsFromRgbAvx2(const std::uint8_t* rgb,
+                                                             std::size_t count, std::uint8_t* to) {
+    const __m256i wholePixels =
+        _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
+                         0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    std::size_t x = 0;
+    for (; x + 10 <= count; x += 8) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rgb + 3 * x));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rgb + 3 * x + 12));
+        const __m256i source = _mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(to + 4 * x),
+                            _mm256_shuffle_epi8(source, wholePixels));
+    }
+    return x;
+}
+
 }  // namespace
 #endif
 
@@ -180,6 +198,30 @@ VEXMORA_VBMI_INLINE void StoreGroup(TStoreOp op, __m512i words, __mmask16 group,
     }
 }
 
+// Sixteen pixels (two monochrome bytes) per step with the bits as a lane mask; a last odd
+// byte takes the lower eight lanes.
+VEXMORA_VBMI std::size_t ColorFromMonoAvx512(TStoreOp op, const std::uint8_t* bits,
+                                             std::uint32_t zeroWord, std::uint32_t oneWord,
+                                             std::size_t count, std::uint8_t* to) {
+    // Lane i tests pixel i: the high bit of the first byte first, then those of the second.
+    const __m512i pick =
+        _mm512_setr_epi32(0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01,  //
+                          0x8000, 0x4000, 0x2000, 0x1000, 0x800, 0x400, 0x200, 0x100);
+    const __m512i zero = _mm512_set1_epi32(static_cast<int>(zeroWord));
+    const __m512i one = _mm512_set1_epi32(static_cast<int>(oneWord));
+    std::size_t x = 0;
+    for (; x + 8 <= count; x += 16) {
+        const bool whole = x + 16 <= count;
+        const unsigned pair = whole ? bits[x / 8] | (unsigned{bits[x / 8 + 1]} << 8) : bits[x / 8];
+        const __mmask16 set =
+            _mm512_test_epi32_mask(_mm512_set1_epi32(static_cast<int>(pair)), pick);
+        StoreGroup(op, _mm512_mask_blend_epi32(set, zero, one), whole ? 0xFFFF : 0x00FF,
+                   to + 4 * x);
+        if (!whole) return x + 8;
+    }
+    return x;
+}
+
 // Whole rows, the last group masked: a plain loop over a remainder would cost as much as the
 // rest of a short row. The operation is fixed per instance, so that the loop carries no
 // decisions and the planes stay in registers.
@@ -259,6 +301,31 @@ VEXMORA_VBMI std::size_t KeyFromBytesVbmi(const std::uint8_t* values, const TWor
     return count;
 }
 
+// Sixteen pixels (48 bytes) per step; plain 64-byte loads while they stay inside the row
+// (22 pixels), masked loads and stores for the rest.
+VEXMORA_VBMI std::size_t WordsFromRgbVbmi(const std::uint8_t* rgb, std::size_t count,
+                                          std::uint8_t* to) {
+    alignas(64) std::uint8_t order[64];
+    for (int q = 0; q < 64; ++q) order[q] = static_cast<std::uint8_t>(3 * (q / 4) + q % 4);
+    const __m512i spread = _mm512_load_si512(order);
+    // The fourth byte of each word comes out zero.
+    const __mmask64 colourBytes = 0x7777777777777777ull;
+    std::size_t x = 0;
+    for (; x + 22 <= count; x += 16) {
+        const __m512i source = _mm512_loadu_si512(rgb + 3 * x);
+        _mm512_storeu_si512(to + 4 * x, _mm512_maskz_permutexvar_epi8(colourBytes, spread, source));
+    }
+    for (; x < count; x += 16) {
+        const std::size_t pixels = count - x < 16 ? count - x : 16;
+        const __mmask64 present = (__mmask64{1} << (3 * pixels)) - 1;
+        const __m512i source = _mm512_maskz_loadu_epi8(present, rgb + 3 * x);
+        const __m512i words = _mm512_maskz_permutexvar_epi8(colourBytes, spread, source);
+        const auto group = static_cast<__mmask16>((1u << pixels) - 1);
+        _mm512_mask_storeu_epi32(to + 4 * x, group, words);
+    }
+    return count;
+}
+
 }  // namespace
 #endif
 
@@ -283,6 +350,7 @@ std::size_t MonoFromColor(const std::uint8_t* from, std::uint32_t background, st
 std::size_t ColorFromMono(TStoreOp op, const std::uint8_t* bits, std::uint32_t zeroWord,
                           std::uint32_t oneWord, std::size_t count, std::uint8_t* to) {
 #if VEXMORA_RASTER_AVX2
+    if (HasAvx512Vbmi()) return ColorFromMonoAvx512(op, bits, zeroWord, oneWord, count, to);
     if (HasAvx2()) return ColorFromMonoAvx2(op, bits, zeroWord, oneWord, count, to);
 #endif
     (void)op, (void)bits, (void)zeroWord, (void)oneWord, (void)count, (void)to;
@@ -330,6 +398,15 @@ std::size_t KeyFromBytes(const std::uint8_t* values, const TWordTable& table, st
     if (HasAvx512Vbmi()) return KeyFromBytesVbmi(values, table, key, count, to);
 #endif
     (void)values, (void)table, (void)key, (void)count, (void)to;
+    return 0;
+}
+
+std::size_t WordsFromRgb(const std::uint8_t* rgb, std::size_t count, std::uint8_t* to) {
+#if VEXMORA_RASTER_AVX2
+    if (HasAvx512Vbmi()) return WordsFromRgbVbmi(rgb, count, to);
+    if (HasAvx2()) return WordsFromRgbAvx2(rgb, count, to);
+#endif
+    (void)rgb, (void)count, (void)to;
     return 0;
 }
 

@@ -49,4 +49,9 @@ std::size_t ColorFromBytes(TStoreOp op, const std::uint8_t* values, const TWordT
 std::size_t KeyFromBytes(const std::uint8_t* values, const TWordTable& table, std::uint32_t key,
                          std::size_t count, std::uint8_t* to);
 
+// 32-bit words (fourth byte 0) from 24-bit pixels stored blue, green, red. The whole row with
+// AVX-512 byte permutes, groups of eight with AVX2 as far as their loads stay inside the row,
+// nothing (0) elsewhere.
+std::size_t WordsFromRgb(const std::uint8_t* rgb, std::size_t count, std::uint8_t* to);
+
 }  // namespace raster::kernels

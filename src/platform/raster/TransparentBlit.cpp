@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/raster/BlitKernels.h"
+#include "platform/raster/PackedRows.h"
 #include "platform/raster/PixelView.h"
 
 using namespace raster;
@@ -109,11 +110,17 @@ bool TransparentDIBits(TDeviceContext& dst, int x, int y, int width, int height,
         colours.push_back(src->IndexColor(v));
     const kernels::TWordTable words(colours.data(), colours.size());
     std::vector<std::uint32_t> values(span);
+    std::vector<std::uint8_t> spread;
     for (std::int64_t row = y0; row < y1; ++row) {
         const auto r = static_cast<std::uint32_t>(SourceIndex(row - y, height, top, srcHeight));
         std::uint8_t* to = target.Pixels().RowAddress(static_cast<std::uint32_t>(row)) + 4 * x0;
-        if (inOrder && src->bitCount == 8) {
-            KeyBytes(src->Row(r) + first, tables, words, key, span, to);
+        if (inOrder && indexed) {
+            // Indexes of fewer than 8 bits are spread to bytes first: the byte loop is the
+            // fast one.
+            const std::uint8_t* from =
+                src->bitCount == 8 ? src->Row(r) + first
+                                   : SpreadIndexes(src->Row(r), src->bitCount, first, span, spread);
+            KeyBytes(from, tables, words, key, span, to);
             continue;
         }
         ReadRow(*src, r, first, span, values.data());
