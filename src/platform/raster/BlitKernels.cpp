@@ -110,6 +110,29 @@ __attribute__((target("avx2"))) std::size_t WordsFromRgbAvx2(const std::uint8_t*
     return x;
 }
 
+__attribute__((target("avx2"))) std::size_t KeyFromMonoAvx2(const std::uint8_t* bits,
+                                                            std::uint32_t zeroWord,
+                                                            std::uint32_t oneWord,
+                                                            std::uint32_t key, std::size_t count,
+                                                            std::uint8_t* to) {
+    const __m256i pick = _mm256_setr_epi32(0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01);
+    const __m256i zero = _mm256_set1_epi32(static_cast<int>(zeroWord));
+    const __m256i one = _mm256_set1_epi32(static_cast<int>(oneWord));
+    const __m256i keyWords = _mm256_set1_epi32(static_cast<int>(key));
+    const __m256i colorMask = _mm256_set1_epi32(0x00FFFFFF);
+    std::size_t x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const __m256i byte = _mm256_set1_epi32(bits[x / 8]);
+        const __m256i set = _mm256_cmpeq_epi32(_mm256_and_si256(byte, pick), pick);
+        const __m256i words = _mm256_blendv_epi8(zero, one, set);
+        __m256i* target = reinterpret_cast<__m256i*>(to + 4 * x);
+        const __m256i kept = _mm256_and_si256(_mm256_loadu_si256(target), colorMask);
+        _mm256_storeu_si256(target,
+                            _mm256_blendv_epi8(words, kept, _mm256_cmpeq_epi32(words, keyWords)));
+    }
+    return x;
+}
+
 }  // namespace
 #endif
 
@@ -301,6 +324,30 @@ VEXMORA_VBMI std::size_t KeyFromBytesVbmi(const std::uint8_t* values, const TWor
     return count;
 }
 
+// Sixteen pixels (two monochrome bytes) per step as in ColorFromMonoAvx512, then the key rule
+// of KeyGroup.
+VEXMORA_VBMI std::size_t KeyFromMonoAvx512(const std::uint8_t* bits, std::uint32_t zeroWord,
+                                           std::uint32_t oneWord, std::uint32_t key,
+                                           std::size_t count, std::uint8_t* to) {
+    const __m512i pick =
+        _mm512_setr_epi32(0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01,  //
+                          0x8000, 0x4000, 0x2000, 0x1000, 0x800, 0x400, 0x200, 0x100);
+    const __m512i zero = _mm512_set1_epi32(static_cast<int>(zeroWord));
+    const __m512i one = _mm512_set1_epi32(static_cast<int>(oneWord));
+    const __m512i keyWords = _mm512_set1_epi32(static_cast<int>(key));
+    std::size_t x = 0;
+    for (; x + 8 <= count; x += 16) {
+        const bool whole = x + 16 <= count;
+        const unsigned pair = whole ? bits[x / 8] | (unsigned{bits[x / 8 + 1]} << 8) : bits[x / 8];
+        const __mmask16 set =
+            _mm512_test_epi32_mask(_mm512_set1_epi32(static_cast<int>(pair)), pick);
+        KeyGroup(_mm512_mask_blend_epi32(set, zero, one), keyWords, whole ? 0xFFFF : 0x00FF,
+                 to + 4 * x);
+        if (!whole) return x + 8;
+    }
+    return x;
+}
+
 // Sixteen pixels (48 bytes) per step; plain 64-byte loads while they stay inside the row
 // (22 pixels), masked loads and stores for the rest.
 VEXMORA_VBMI std::size_t WordsFromRgbVbmi(const std::uint8_t* rgb, std::size_t count,
@@ -407,6 +454,16 @@ std::size_t WordsFromRgb(const std::uint8_t* rgb, std::size_t count, std::uint8_
     if (HasAvx2()) return WordsFromRgbAvx2(rgb, count, to);
 #endif
     (void)rgb, (void)count, (void)to;
+    return 0;
+}
+
+std::size_t KeyFromMono(const std::uint8_t* bits, std::uint32_t zeroWord, std::uint32_t oneWord,
+                        std::uint32_t key, std::size_t count, std::uint8_t* to) {
+#if VEXMORA_RASTER_AVX2
+    if (HasAvx512Vbmi()) return KeyFromMonoAvx512(bits, zeroWord, oneWord, key, count, to);
+    if (HasAvx2()) return KeyFromMonoAvx2(bits, zeroWord, oneWord, key, count, to);
+#endif
+    (void)bits, (void)zeroWord, (void)oneWord, (void)key, (void)count, (void)to;
     return 0;
 }
 

@@ -54,6 +54,27 @@ void KeyBytes(const std::uint8_t* from, const TKeyTables& t, const kernels::TWor
     }
 }
 
+// An unscaled row of indexes. Monochrome bytes go straight through the wide loops where the
+// row starts on a byte; other indexes of fewer than 8 bits (and what the wide loops leave) are
+// spread to bytes first, since the byte loop is the fast one.
+void KeyIndexRow(const TPixelView& src, std::uint32_t r, std::uint32_t first, std::uint32_t count,
+                 const TKeyTables& t, const kernels::TWordTable& words, std::uint32_t key,
+                 std::vector<std::uint8_t>& spread, std::uint8_t* to) {
+    const std::uint8_t* row = src.Row(r);
+    if (src.bitCount == 8) {
+        KeyBytes(row + first, t, words, key, count, to);
+        return;
+    }
+    std::uint32_t done = 0;
+    if (src.bitCount == 1 && first % 8 == 0) {
+        done = static_cast<std::uint32_t>(kernels::KeyFromMono(row + first / 8, words.Words()[0],
+                                                               words.Words()[1], key, count, to));
+    }
+    if (done == count) return;
+    KeyBytes(SpreadIndexes(row, src.bitCount, first + done, count - done, spread), t, words, key,
+             count - done, to + 4 * std::size_t{done});
+}
+
 // Any other row: source values by column (already read), then the same rule.
 void KeyValues(const std::uint32_t* values, const std::vector<std::uint32_t>& columns,
                const TKeyTables* tables, std::uint32_t key, std::uint8_t* to) {
@@ -115,12 +136,7 @@ bool TransparentDIBits(TDeviceContext& dst, int x, int y, int width, int height,
         const auto r = static_cast<std::uint32_t>(SourceIndex(row - y, height, top, srcHeight));
         std::uint8_t* to = target.Pixels().RowAddress(static_cast<std::uint32_t>(row)) + 4 * x0;
         if (inOrder && indexed) {
-            // Indexes of fewer than 8 bits are spread to bytes first: the byte loop is the
-            // fast one.
-            const std::uint8_t* from =
-                src->bitCount == 8 ? src->Row(r) + first
-                                   : SpreadIndexes(src->Row(r), src->bitCount, first, span, spread);
-            KeyBytes(from, tables, words, key, span, to);
+            KeyIndexRow(*src, r, first, span, tables, words, key, spread, to);
             continue;
         }
         ReadRow(*src, r, first, span, values.data());
