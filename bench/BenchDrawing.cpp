@@ -1,7 +1,8 @@
 // PaintTo of 540 x 540 pictures onto a 32-bit canvas beside QPainter::drawImage of the same
 // pixels onto a 32-bit QImage: an RGBA picture (alpha drawing), a palette picture with one
 // transparent entry (colour-key drawing) and, for reference, the same palette picture without
-// transparency (the plain stretch the chart service's pictures take). Prints the time ratios.
+// transparency (the plain stretch the chart service's pictures take); the same two for a
+// two-colour 1-bit picture, and an RGB picture without transparency. Prints the time ratios.
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
@@ -37,12 +38,13 @@ void Chunk(Bytes& out, const char* type, const Bytes& payload) {
                     crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
 }
 
-Bytes MakePng(std::uint8_t colorType, const Bytes& plte, const Bytes& trns, const Bytes& rows) {
+Bytes MakePng(std::uint8_t colorType, const Bytes& plte, const Bytes& trns, const Bytes& rows,
+              std::uint8_t bitDepth = 8) {
     Bytes out{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
     Bytes ihdr;
     PutU32(ihdr, kSize);
     PutU32(ihdr, kSize);
-    ihdr.insert(ihdr.end(), {8, colorType, 0, 0, 0});
+    ihdr.insert(ihdr.end(), {bitDepth, colorType, 0, 0, 0});
     Chunk(out, "IHDR", ihdr);
     if (!plte.empty()) Chunk(out, "PLTE", plte);
     if (!trns.empty()) Chunk(out, "tRNS", trns);
@@ -81,13 +83,47 @@ Bytes IndexRows() {
     return rows;
 }
 
+// A two-colour QR-like picture of 1-bit indexes: modules of 12 pixels, dark on a third.
+Bytes BitRows() {
+    Bytes rows;
+    for (int y = 0; y < kSize; ++y) {
+        rows.push_back(0);
+        std::uint8_t byte = 0;
+        for (int x = 0; x < kSize; ++x) {
+            const bool dark = ((x / 12) * 7 + (y / 12) * 13) % 3 == 0;
+            byte = static_cast<std::uint8_t>(byte << 1 | (dark ? 0 : 1));
+            if (x % 8 == 7) rows.push_back(byte), byte = 0;
+        }
+        if (kSize % 8 != 0) rows.push_back(static_cast<std::uint8_t>(byte << (8 - kSize % 8)));
+    }
+    return rows;
+}
+
+// Colours that vary over the picture, for the RGB picture without transparency.
+Bytes RgbRows() {
+    Bytes rows;
+    for (int y = 0; y < kSize; ++y) {
+        rows.push_back(0);
+        for (int x = 0; x < kSize; ++x)
+            rows.insert(rows.end(), {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y),
+                                     static_cast<std::uint8_t>(x ^ y)});
+    }
+    return rows;
+}
+
 struct TFixture {
     TPNGObject rgba;
     TPNGObject keyed;
     TPNGObject opaque;
+    TPNGObject monoKeyed;
+    TPNGObject monoOpaque;
+    TPNGObject rgb;
     QImage rgbaImage;
     QImage keyedImage;
     QImage opaqueImage;
+    QImage monoKeyedImage;
+    QImage monoOpaqueImage;
+    QImage rgbImage;
 
     TFixture() {
         Read(rgba, MakePng(6, {}, {}, RgbaRows()));
@@ -97,9 +133,16 @@ struct TFixture {
                         {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 128});
         Read(keyed, MakePng(3, plte, {0}, IndexRows()));
         Read(opaque, MakePng(3, plte, {}, IndexRows()));
+        const Bytes twoColours{0, 0, 0, 255, 255, 255};
+        Read(monoKeyed, MakePng(3, twoColours, {255, 0}, BitRows(), 1));
+        Read(monoOpaque, MakePng(3, twoColours, {}, BitRows(), 1));
+        Read(rgb, MakePng(2, {}, {}, RgbRows()));
         rgbaImage = ToImage(rgba);
         keyedImage = ToImage(keyed);
         opaqueImage = ToImage(opaque).convertToFormat(QImage::Format_RGB32);
+        monoKeyedImage = ToImage(monoKeyed);
+        monoOpaqueImage = ToImage(monoOpaque).convertToFormat(QImage::Format_RGB32);
+        rgbImage = ToImage(rgb).convertToFormat(QImage::Format_RGB32);
     }
 
     static void Read(TPNGObject& picture, const Bytes& bytes) {
@@ -174,12 +217,37 @@ void BM_QtDrawOpaque(benchmark::State& state) {
     QtDrawImage(state, Fixture().opaqueImage);
 }
 
+void BM_PaintToMonoKey(benchmark::State& state) {
+    PaintToCanvas(state, Fixture().monoKeyed);
+}
+void BM_QtDrawMonoKey(benchmark::State& state) {
+    QtDrawImage(state, Fixture().monoKeyedImage);
+}
+void BM_PaintToMonoOpaque(benchmark::State& state) {
+    PaintToCanvas(state, Fixture().monoOpaque);
+}
+void BM_QtDrawMonoOpaque(benchmark::State& state) {
+    QtDrawImage(state, Fixture().monoOpaqueImage);
+}
+void BM_PaintToRgb(benchmark::State& state) {
+    PaintToCanvas(state, Fixture().rgb);
+}
+void BM_QtDrawRgb(benchmark::State& state) {
+    QtDrawImage(state, Fixture().rgbImage);
+}
+
 BENCHMARK(BM_PaintToRgba)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QtDrawRgba)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintToColorKey)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QtDrawColorKey)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintToOpaque)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QtDrawOpaque)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintToMonoKey)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QtDrawMonoKey)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintToMonoOpaque)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QtDrawMonoOpaque)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintToRgb)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QtDrawRgb)->Unit(benchmark::kMicrosecond);
 
 // Keeps each benchmark's time per iteration for the ratios.
 class TRatioReporter : public benchmark::ConsoleReporter {
@@ -207,6 +275,9 @@ int main(int argc, char** argv) {
     ratio("BM_PaintToRgba", "BM_QtDrawRgba");
     ratio("BM_PaintToColorKey", "BM_QtDrawColorKey");
     ratio("BM_PaintToOpaque", "BM_QtDrawOpaque");
+    ratio("BM_PaintToMonoKey", "BM_QtDrawMonoKey");
+    ratio("BM_PaintToMonoOpaque", "BM_QtDrawMonoOpaque");
+    ratio("BM_PaintToRgb", "BM_QtDrawRgb");
     benchmark::Shutdown();
     return 0;
 }

@@ -49,4 +49,14 @@ std::size_t ColorFromBytes(TStoreOp op, const std::uint8_t* values, const TWordT
 std::size_t KeyFromBytes(const std::uint8_t* values, const TWordTable& table, std::uint32_t key,
                          std::size_t count, std::uint8_t* to);
 
+// The same rule on monochrome bytes (leftmost pixel in the high bit), bit 0 giving zeroWord
+// and bit 1 oneWord (fourth bytes 0). Whole bytes, with AVX-512 or AVX2; nothing (0) elsewhere.
+std::size_t KeyFromMono(const std::uint8_t* bits, std::uint32_t zeroWord, std::uint32_t oneWord,
+                        std::uint32_t key, std::size_t count, std::uint8_t* to);
+
+// 32-bit words (fourth byte 0) from 24-bit pixels stored blue, green, red. The whole row with
+// AVX-512 byte permutes, groups of eight with AVX2 as far as their loads stay inside the row,
+// nothing (0) elsewhere.
+std::size_t WordsFromRgb(const std::uint8_t* rgb, std::size_t count, std::uint8_t* to);
+
 }  // namespace raster::kernels

@@ -8,6 +8,7 @@
 
 #include "platform/raster/BlitCore.h"
 #include "platform/raster/BlitKernels.h"
+#include "platform/raster/RgbRows.h"
 
 using namespace raster;
 
@@ -493,6 +494,12 @@ bool raster::BlitViews(const TPixelView& dst, std::uint32_t dstText, std::uint32
         dst.domain == TPixelDomain::Color) {
         CopyWords(dst, src, g, static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(minCol),
                   count, rop);
+        return true;
+    }
+    if (identity && rop == SRCCOPY && src.bitCount == 24 && dst.bitCount == 32 &&
+        dst.domain == TPixelDomain::Color) {
+        CopyRgbRows(dst, src, g, static_cast<std::uint32_t>(x0), static_cast<std::uint32_t>(minCol),
+                    count);
         return true;
     }
     if (identity && dst.domain == TPixelDomain::Mono && x0 % 8 == 0 &&

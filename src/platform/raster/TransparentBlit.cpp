@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/raster/BlitKernels.h"
+#include "platform/raster/PackedRows.h"
 #include "platform/raster/PixelView.h"
 
 using namespace raster;
@@ -51,6 +52,27 @@ void KeyBytes(const std::uint8_t* from, const TKeyTables& t, const kernels::TWor
         d = (d & keep[from[i]]) | put[from[i]];
         std::memcpy(to, &d, 4);
     }
+}
+
+// An unscaled row of indexes. Monochrome bytes go straight through the wide loops where the
+// row starts on a byte; other indexes of fewer than 8 bits (and what the wide loops leave) are
+// spread to bytes first, since the byte loop is the fast one.
+void KeyIndexRow(const TPixelView& src, std::uint32_t r, std::uint32_t first, std::uint32_t count,
+                 const TKeyTables& t, const kernels::TWordTable& words, std::uint32_t key,
+                 std::vector<std::uint8_t>& spread, std::uint8_t* to) {
+    const std::uint8_t* row = src.Row(r);
+    if (src.bitCount == 8) {
+        KeyBytes(row + first, t, words, key, count, to);
+        return;
+    }
+    std::uint32_t done = 0;
+    if (src.bitCount == 1 && first % 8 == 0) {
+        done = static_cast<std::uint32_t>(kernels::KeyFromMono(row + first / 8, words.Words()[0],
+                                                               words.Words()[1], key, count, to));
+    }
+    if (done == count) return;
+    KeyBytes(SpreadIndexes(row, src.bitCount, first + done, count - done, spread), t, words, key,
+             count - done, to + 4 * std::size_t{done});
 }
 
 // Any other row: source values by column (already read), then the same rule.
@@ -109,11 +131,12 @@ bool TransparentDIBits(TDeviceContext& dst, int x, int y, int width, int height,
         colours.push_back(src->IndexColor(v));
     const kernels::TWordTable words(colours.data(), colours.size());
     std::vector<std::uint32_t> values(span);
+    std::vector<std::uint8_t> spread;
     for (std::int64_t row = y0; row < y1; ++row) {
         const auto r = static_cast<std::uint32_t>(SourceIndex(row - y, height, top, srcHeight));
         std::uint8_t* to = target.Pixels().RowAddress(static_cast<std::uint32_t>(row)) + 4 * x0;
-        if (inOrder && src->bitCount == 8) {
-            KeyBytes(src->Row(r) + first, tables, words, key, span, to);
+        if (inOrder && indexed) {
+            KeyIndexRow(*src, r, first, span, tables, words, key, spread, to);
             continue;
         }
         ReadRow(*src, r, first, span, values.data());
