@@ -42,7 +42,9 @@ QSize TsLabelFX::TextExtent() const {
     QString measured = text();
     if (measured.isEmpty() || (ShowAccelChar && measured == QStringLiteral("&")))
         measured += QLatin1Char(' ');
-    QSize size = QFontMetrics(font()).size(int(TextFormat()), measured);
+    const int flags = int(wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine) |
+                      int(ShowAccelChar ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
+    QSize size = QFontMetrics(font()).size(flags, measured);
     if (ShadowActive()) {
         const TsShadowValues shadow = EffectiveShadow();
         const int grow = ShadowOffsRightBottom(shadow) - ShadowOffsTopLeft(shadow);

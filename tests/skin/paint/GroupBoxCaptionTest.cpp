@@ -31,12 +31,12 @@ TEST(GroupCaptionRectTest, LayoutsReadingDirectionsAndWidths) {
     };
     // Width 220, text 60, margins 2, 0, 2, 0: H = 13 + 2.
     const Row rows[] = {
-        {clTopLeft, false, 0, {6, 0, 74, 15}},      {clTopCenter, false, 0, {75, 0, 143, 15}},
-        {clTopRight, false, 0, {146, 0, 214, 15}},  {clTopLeft, true, 0, {146, 0, 214, 15}},
-        {clTopCenter, true, 0, {75, 0, 143, 15}},   {clTopRight, true, 0, {6, 0, 74, 15}},
-        {clTopLeft, false, 100, {8, 0, 110, 15}},   {clTopCenter, false, 100, {57, 0, 159, 15}},
+        {clTopLeft, false, 0, {6, 0, 74, 15}},       {clTopCenter, false, 0, {75, 0, 143, 15}},
+        {clTopRight, false, 0, {146, 0, 214, 15}},   {clTopLeft, true, 0, {146, 0, 214, 15}},
+        {clTopCenter, true, 0, {75, 0, 143, 15}},    {clTopRight, true, 0, {6, 0, 74, 15}},
+        {clTopLeft, false, 100, {8, 0, 110, 15}},    {clTopCenter, false, 100, {57, 0, 159, 15}},
         {clTopRight, false, 100, {112, 0, 214, 15}}, {clTopLeft, true, 100, {112, 0, 214, 15}},
-        {clTopCenter, true, 100, {57, 0, 159, 15}}, {clTopRight, true, 100, {8, 0, 110, 15}},
+        {clTopCenter, true, 100, {57, 0, 159, 15}},  {clTopRight, true, 100, {8, 0, 110, 15}},
     };
     for (const Row& row : rows)
         EXPECT_EQ(GroupCaptionRect(Box(220, 60, row.layout, row.rtl, row.captionWidth)),

@@ -29,9 +29,11 @@ TEST(ShadowMaskTest, BlurOfTheCentreOfAThreeByThreeMaskGivesTheExactValues) {
     // Each entry is the average of its four neighbours as they stand when it is reached: the
     // ones above and to the left already replaced in this pass.
     mask.Blur(1);
-    EXPECT_EQ(Entries(mask), (std::vector<std::vector<int>>{{0, 63, 15}, {63, 31, 11}, {15, 11, 5}}));
+    EXPECT_EQ(Entries(mask),
+              (std::vector<std::vector<int>>{{0, 63, 15}, {63, 31, 11}, {15, 11, 5}}));
     mask.Blur(2);
-    EXPECT_EQ(Entries(mask), (std::vector<std::vector<int>>{{31, 75, 21}, {75, 43, 17}, {21, 17, 8}}));
+    EXPECT_EQ(Entries(mask),
+              (std::vector<std::vector<int>>{{31, 75, 21}, {75, 43, 17}, {21, 17, 8}}));
     // The buffer's border never takes a value.
     for (int i = -1; i <= 3; ++i) {
         EXPECT_EQ(mask.Entry(i, -1), 0);

@@ -25,8 +25,8 @@ public:
     };
     std::vector<TCall> Calls;
 
-    void DrawText(TBitmap& face, const std::string& text, const TRect& rect, TColor colour,
-                  int dx, int dy, std::uint32_t format, bool) override {
+    void DrawText(TBitmap& face, const std::string& text, const TRect& rect, TColor colour, int dx,
+                  int dy, std::uint32_t format, bool) override {
         Calls.push_back({text, rect, colour, dx, dy, format});
         const int right = std::min(rect.right, rect.left + dx + TextWidth(text));
         for (int i = 0; i < static_cast<int>(text.size()); ++i) {
@@ -36,15 +36,14 @@ public:
             block.top = std::max(block.top, rect.top);
             block.right = std::min({block.right, right, rect.right});
             block.bottom = std::min(block.bottom, rect.bottom);
-            if (block.Width() > 0 && block.Height() > 0)
-                skinpaint::FillArea(face, block, colour);
+            if (block.Width() > 0 && block.Height() > 0) skinpaint::FillArea(face, block, colour);
         }
     }
     int TextWidth(const std::string& text) override {
         return static_cast<int>(text.size()) * kCharWidth;
     }
-    void DrawGlow(TBitmap&, const std::string&, const TRect&, TColor, int,
-                  std::uint32_t) override {}
+    void DrawGlow(TBitmap&, const std::string&, const TRect&, TColor, int, std::uint32_t) override {
+    }
 };
 
 }  // namespace painttest

@@ -26,8 +26,8 @@ std::unique_ptr<TsSkinContent> BarSkin(int dividerMargin) {
 
 std::shared_ptr<TBitmap> BarFace(TsSkinContent& skin, int width) {
     auto face = Picture(width, 20, 0);
-    PaintControlFace(Bind(skin, "STATUSBAR"), ColourBehind(0), false, *face,
-                     TRect{0, 0, width, 20}, 0);
+    PaintControlFace(Bind(skin, "STATUSBAR"), ColourBehind(0), false, *face, TRect{0, 0, width, 20},
+                     0);
     return face;
 }
 
