@@ -103,7 +103,7 @@ std::shared_ptr<TBitmap> TsStatusBar::BuildFace() {
     }
     content.SimplePanel = simplePanel_;
     content.Enabled = isEnabled();
-    content.Grip = sizeGrip_->isVisible();
+    content.Grip = !sizeGrip_->isHidden();
     ownerDrawn_.clear();
     content.DrawPanel = [this](int panel, const TRect& r) {
         ownerDrawn_.emplace_back(panel, QRect(r.left, r.top, r.Width(), r.Height()));
