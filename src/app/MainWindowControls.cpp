@@ -237,6 +237,10 @@ void TMainForm::CreateStatusBar(QWidget* client) {
     sLabelFXWebpage->setFont(linkFont);
     sLabelFXWebpage->setCursor(Qt::PointingHandCursor);
     sLabelFXWebpage->setGeometry(385, 3, 75, 23);
+    // clPurple; the skin's shadow values take its place while a skin gives them.
+    TsLabelFX::TsShadow shadow;
+    shadow.Color = 0x800080;
+    sLabelFXWebpage->SetShadow(shadow);
 }
 
 void TMainForm::CreateDataArea(QWidget* client) {

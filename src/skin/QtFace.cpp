@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/raster/PixelView.h"
+#include "skin/paint/TextFormat.h"
 
 QImage FaceImage(TBitmap& face) {
     if (face.IsEmpty()) return {};
@@ -55,9 +56,13 @@ void TQtSkinText::DrawText(TBitmap& face, const std::string& text, const TRect& 
         painter.setPen(ToQColor(colour));
         const QRect area(rect.left, rect.top, rect.Width(), rect.Height());
         painter.setClipRect(area);
-        const int flags =
-            format != 0 ? static_cast<int>(format) : int(Qt::AlignCenter | Qt::TextShowMnemonic);
-        painter.drawText(area.translated(dx, dy), flags, QString::fromLocal8Bit(text.c_str()));
+        const int flags = format != 0 ? static_cast<int>(format & ~kTextEndEllipsis)
+                                      : int(Qt::AlignCenter | Qt::TextShowMnemonic);
+        QString shown = QString::fromLocal8Bit(text.c_str());
+        if ((format & kTextEndEllipsis) != 0)
+            shown = painter.fontMetrics().elidedText(shown, Qt::ElideRight, area.width(),
+                                                     flags & Qt::TextShowMnemonic);
+        painter.drawText(area.translated(dx, dy), flags, shown);
     }
     WriteBack(image, face);
 }

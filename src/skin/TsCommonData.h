@@ -49,6 +49,9 @@ public:
     FaceBuilder BuildFace;
     // The control's state index (0 normal, 1 hot/focused, 2 pressed).
     std::function<int()> State;
+    // Called after the control took a new skin or lost its skin (controls that measure
+    // themselves by skin values).
+    std::function<void()> OnSkinChanged;
 
     int SkinIndex() const { return skinIndex_; }
     bool Skinned() const;

@@ -117,6 +117,7 @@ void TsCommonData::Refresh(bool adoptColours) {
     backgroundChanged_ = true;
     if (adoptColours) AdoptColours();
     control_.update();
+    if (OnSkinChanged) OnSkinChanged();
 }
 
 void TsCommonData::Unskin() {
@@ -128,6 +129,7 @@ void TsCommonData::Unskin() {
     adopted_ = false;
     backgroundChanged_ = true;
     control_.update();
+    if (OnSkinChanged) OnSkinChanged();
 }
 
 void TsCommonData::AdoptColours() {

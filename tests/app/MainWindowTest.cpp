@@ -245,7 +245,7 @@ TEST_F(MainWindowTest, FontsColoursAndPictures) {
     EXPECT_EQ(form.sLabelStatus->font().pixelSize(), 11);
     EXPECT_EQ(form.sLabelFXWebpage->font().pixelSize(), 12);
     EXPECT_TRUE(form.sLabelFXWebpage->font().bold());
-    EXPECT_EQ(form.sLabelFXWebpage->ShadowColor, QColor(128, 0, 128));
+    EXPECT_EQ(form.sLabelFXWebpage->Shadow().Color, 0x800080u);
     for (QWidget* field :
          {static_cast<QWidget*>(form.sMemoText), static_cast<QWidget*>(form.sDecimalSpinEditWdth),
           static_cast<QWidget*>(form.sDecimalSpinEditHeight)}) {

@@ -179,6 +179,18 @@ void DrawSlidersAndTabs(TArtCanvas& master) {
     }
 }
 
+// The status bar's divider: a border mask two pixels wide whose left column is a one-pixel
+// line and whose right column the mask row hides, so the bar shows through beside the line.
+void DrawDivider(TArtCanvas& master) {
+    constexpr int kLeft = 296, kRows = 4;
+    for (int y = 0; y < kRows; ++y) {
+        master.At(kLeft, y) = Rgb(58, 58, 58);
+        master.At(kLeft + 1, y) = kKey;
+        master.At(kLeft, kRows + y) = Rgb(0, 0, 0);
+        master.At(kLeft + 1, kRows + y) = Rgb(255, 255, 255);
+    }
+}
+
 }  // namespace
 
 TArtCanvas DrawMasterBitmap() {
@@ -188,6 +200,7 @@ TArtCanvas DrawMasterBitmap() {
     DrawFrame(master, 120, Rgb(40, 40, 40), Rgb(28, 28, 28));
     DrawGlyphs(master);
     DrawSlidersAndTabs(master);
+    DrawDivider(master);
     return master;
 }
 

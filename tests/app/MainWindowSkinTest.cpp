@@ -1,0 +1,85 @@
+// The main window under its internal skin: the labels' colour, the link label's room for its
+// shadow, the group boxes' captions and the status bar's dividers where its panels meet.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+
+#include "AppTestSupport.h"
+#include "app/MainWindow.h"
+#include "skin/QtFace.h"
+#include "skin/TsGroupBox.h"
+#include "skin/TsLabel.h"
+#include "skin/TsLabelFX.h"
+#include "skin/TsStatusBar.h"
+#include "skin/paint/FacePictures.h"
+#include "skin/paint/PaintFace.h"
+
+namespace {
+
+class MainWindowSkinTest : public ::testing::Test {
+protected:
+    TestInstallation installation{TestInstallation::GoodValues()};
+    TMainForm form;
+};
+
+TEST_F(MainWindowSkinTest, EveryLabelTakesTheGlobalFontColour) {
+    for (TsLabel* label :
+         {form.sLabel1, form.sLabel2, form.sLabel3, form.sLabel4, form.sLabel5, form.sLabelStatus})
+        EXPECT_EQ(label->TextColor(), 10329501u) << label->objectName().toStdString();
+}
+
+TEST_F(MainWindowSkinTest, LinkLabelMeasuresEightPixelsMoreThanItsText) {
+    TsLabelFX& link = *form.sLabelFXWebpage;
+    const QSize text =
+        QFontMetrics(link.font()).size(Qt::TextSingleLine | Qt::TextShowMnemonic, link.text());
+    EXPECT_EQ(link.size(), text + QSize(8, 8));
+    // The skin's black shadow, not the label's purple.
+    EXPECT_EQ(link.EffectiveShadow().Color, 0u);
+    EXPECT_EQ(link.EffectiveShadow().BlurCount, 4);
+    EXPECT_EQ(link.EffectiveShadow().Distance, 1);
+}
+
+TEST_F(MainWindowSkinTest, GroupBoxCaptionsStartAtSixAndAreTheirTextPlusEightWide) {
+    for (TsGroupBox* box : {form.sGroupBox1, form.sGroupBox2}) {
+        const QFontMetrics metrics(box->font());
+        const QRect caption = box->CaptionRect();
+        EXPECT_EQ(caption.left(), 6);
+        EXPECT_EQ(caption.width(), metrics.horizontalAdvance(box->title()) + 8);
+        EXPECT_EQ(caption.top(), 0);
+        EXPECT_EQ(caption.height(), metrics.height() + 2);
+    }
+}
+
+TEST_F(MainWindowSkinTest, StatusBarShowsThreeDividersWherePanelsEnd) {
+    TsStatusBar& bar = *form.sStatusBar1;
+    const std::shared_ptr<TBitmap> face = bar.SkinData.Face();
+    ASSERT_NE(face, nullptr);
+    const QImage shot = FaceImage(*face);
+    // The bar without panels, for comparison: the same gradient, no dividers.
+    auto plain = skinpaint::NewFacePicture(face->PixelWidth(), face->PixelHeight());
+    PaintControlFace(bar.SkinData.Binding(), bar.SkinData.ParentBackground(), true, *plain,
+                     TRect{0, 0, face->PixelWidth(), face->PixelHeight()}, 0);
+    const QImage bare = FaceImage(*plain);
+    std::vector<int> expected;
+    int end = 0;
+    for (int i = 0; i + 1 < bar.PanelCount(); ++i) {
+        end += bar.PanelWidth(i);
+        // The panel shrunk by one ends at end - 1; the 2-pixel divider starts 1 + 1 before.
+        expected.push_back(end - 1 - 1 - 1);
+    }
+    EXPECT_EQ(expected, (std::vector<int>{49, 114, end - 3}));
+    const int row = shot.height() / 2;
+    std::vector<int> marked;
+    // The grip's corner is left out.
+    // The mask's see-through column keeps 255 of 256 of the bar: no more than 1 off.
+    const auto differs = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) > 1 || std::abs(a.green() - b.green()) > 1 ||
+               std::abs(a.blue() - b.blue()) > 1;
+    };
+    for (int x = 0; x < shot.width() - 12; ++x)
+        if (differs(shot.pixelColor(x, row), bare.pixelColor(x, row))) marked.push_back(x);
+    EXPECT_EQ(marked, expected);
+    EXPECT_EQ(shot.pixelColor(49, row), QColor(58, 58, 58));
+}
+
+}  // namespace
