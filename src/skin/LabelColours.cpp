@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "skin/QtFace.h"
+#include "skin/TsCommonData.h"
 #include "skin/TsSkinCommand.h"
 #include "skin/paint/FacePictures.h"
 #include "skin/paint/FaceTypes.h"
@@ -22,13 +23,22 @@ int SectionOf(QWidget& parent) {
 }  // namespace
 
 int LabelFontSection(const QWidget& label, const TsSkinContent& skin) {
-    for (QWidget* parent = label.parentWidget(); parent != nullptr;
-         parent = parent->parentWidget()) {
+    QWidget* parent = label.parentWidget();
+    while (parent != nullptr) {
         const int index = SectionOf(*parent);
         const TsGeneralData* section = skinpaint::SectionAt(skin, index);
-        if (section != nullptr && section->Props[0].Transparency > kSeeThroughTransparency &&
-            parent->parentWidget() != nullptr)
+        const bool seeThrough =
+            section != nullptr && section->Props[0].Transparency > kSeeThroughTransparency;
+        if (seeThrough && !TsCommonData::IsBound(*parent)) {
+            parent = parent->parentWidget();
             continue;
+        }
+        // A bound see-through parent hands the question on from its own parent, so the
+        // section asked next is the one above that.
+        if (seeThrough && parent->parentWidget() != nullptr) {
+            parent = parent->parentWidget()->parentWidget();
+            continue;
+        }
         return section != nullptr && section->GiveOwnFont ? index : -1;
     }
     return -1;

@@ -11,12 +11,17 @@
 #include "skin/paint/FacePictures.h"
 #include "skin/paint/PaintFace.h"
 
+bool TsCommonData::IsBound(const QWidget& control) {
+    return control.property(kBindingProperty).toBool();
+}
+
 TsCommonData::TsCommonData(QWidget& control, QString section)
     : QObject(nullptr), control_(control) {
     // A control without a section of its own is painted by the section named after its class.
     section_ = section.isEmpty() ? QString::fromLatin1(control.metaObject()->className()).toUpper()
                                  : section.toUpper();
     control_.installEventFilter(this);
+    control_.setProperty(kBindingProperty, true);
 }
 
 TsCommonData::~TsCommonData() = default;

@@ -30,6 +30,10 @@ public:
     TsCommonData(QWidget& control, QString section);
     ~TsCommonData() override;
 
+    // Whether the control carries a binding of its own (other windows may still answer the
+    // skin commands through their form's provider).
+    static bool IsBound(const QWidget& control);
+
     // Upper case; an empty value is stored as "UNKNOWN".
     const QString& SkinSection() const { return section_; }
     void SetSkinSection(const QString& section);
@@ -75,6 +79,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static constexpr const char* kBindingProperty = "vexmoraSkinBinding";
+
     void Command(TsSkinCommandEvent& command);
     void Refresh(bool adoptColours);
     void Unskin();

@@ -72,17 +72,25 @@ TEST_F(SkinnedLabelsTest, ColourComesThroughParentsMoreThanHalfTransparent) {
     auto* inBox = new TsLabel(QStringLiteral("in box"), box);
     auto* onPanel = new TsLabel(QStringLiteral("on panel"), panel);
     auto* onForm = new TsLabel(QStringLiteral("on form"), &form);
+    // Two panels deep: the see-through box hands the question on from the inner panel, so
+    // the outer panel answers, not the inner one.
+    auto* outer = new TsPanel(&form);
+    auto* inner = new TsPanel(outer);
+    inner->SkinData.SetSkinSection(QStringLiteral("BOX50"));
+    auto* deepBox = new TsGroupBox(QStringLiteral("Deep"), inner);
+    auto* inDeepBox = new TsLabel(QStringLiteral("deep"), deepBox);
     LoadSkin(kSkin);
-    // The box lets the panel's colour through; the panel gives its own font (GIVEOWNFONT).
-    EXPECT_EQ(inBox->TextColor(), 2222u);
+    EXPECT_EQ(inDeepBox->TextColor(), 2222u);
+    // The panel gives its own font (GIVEOWNFONT); the box above it is passed over, and the
+    // form above the panel has no section: GLOBALINFO's colour is the last resort.
     EXPECT_EQ(onPanel->TextColor(), 2222u);
-    // A parent without a section: GLOBALINFO's colour is the last resort.
+    EXPECT_EQ(inBox->TextColor(), 1111u);
     EXPECT_EQ(onForm->TextColor(), 1111u);
     // Just at half transparency the box speaks for itself; just above it passes the question.
     box->SkinData.SetSkinSection(QStringLiteral("BOX50"));
     EXPECT_EQ(inBox->TextColor(), 3333u);
     box->SkinData.SetSkinSection(QStringLiteral("BOX51"));
-    EXPECT_EQ(inBox->TextColor(), 2222u);
+    EXPECT_EQ(inBox->TextColor(), 1111u);
     // Without GIVEOWNFONT the panel's colour is not taken.
     panel->SkinData.SetSkinSection(QStringLiteral("PLAINPANEL"));
     EXPECT_EQ(inBox->TextColor(), 1111u);
