@@ -34,6 +34,7 @@
 #include "skin/TsMemo.h"
 #include "skin/TsPanel.h"
 #include "skin/TsStatusBar.h"
+#include "skin/paint/TsAlphaImageList.h"
 
 namespace {
 
