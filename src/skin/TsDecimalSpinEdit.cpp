@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 #include <QWheelEvent>
@@ -25,7 +24,8 @@ TsDecimalSpinEdit::TsDecimalSpinEdit(QWidget* parent)
     connect(lineEdit(), &QLineEdit::textChanged, this,
             [this](const QString& text) { TextChanged(text); });
     RewriteText();
-    skinnedfield::Bind(SkinData, *this, "UPDOWNBTN", [this] { return ButtonRects(); });
+    skinnedfield::Bind(SkinData, *this, skinnedfield::Buttons::Spin,
+                       [this] { return ButtonRects(); });
 }
 
 QVector<QRect> TsDecimalSpinEdit::ButtonRects() const {
@@ -131,10 +131,6 @@ void TsDecimalSpinEdit::wheelEvent(QWheelEvent* event) {
 }
 
 void TsDecimalSpinEdit::paintEvent(QPaintEvent* event) {
-    if (!SkinData.Paint(event)) {
-        QAbstractSpinBox::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    skinnedfield::PaintArrows(painter, ButtonRects(), palette().color(QPalette::Text));
+    // The skinned face carries the spin buttons and their arrows.
+    if (!SkinData.Paint(event)) QAbstractSpinBox::paintEvent(event);
 }
