@@ -28,11 +28,17 @@ TsDecimalSpinEdit::TsDecimalSpinEdit(QWidget* parent)
                        [this] { return ButtonRects(); });
 }
 
+// The column the style gives the two buttons, split into halves of one height, so that both
+// show the arrow picture alike (an odd middle row stays the field's).
 QVector<QRect> TsDecimalSpinEdit::ButtonRects() const {
     QStyleOptionSpinBox option;
     initStyleOption(&option);
-    return {style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this),
-            style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, this)};
+    const QRect column =
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this) |
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, this);
+    const int half = column.height() / 2;
+    return {QRect(column.left(), column.top(), column.width(), half),
+            QRect(column.left(), column.bottom() + 1 - half, column.width(), half)};
 }
 
 QString TsDecimalSpinEdit::Text() const {
