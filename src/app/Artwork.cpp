@@ -12,7 +12,8 @@ QImage Canvas(int width, int height) {
     return image;
 }
 
-// Drawn on a 24-unit grid; the menu icons reuse the drawing scaled to 16 pixels.
+// Drawn on a 24-unit grid, the grid of the command buttons' icons (src/app/icons were drawn
+// from these at 24 pixels); the menu icons are the drawings scaled to 16 pixels.
 void DrawQrMark(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 30, 30));
@@ -147,20 +148,6 @@ QImage LetterBadge(QColor background, const QString& letters) {
 }  // namespace
 
 namespace Artwork {
-
-QImage ButtonGlyphImage(ButtonGlyph glyph) {
-    switch (glyph) {
-        case ButtonGlyph::Generate:
-            return Draw24(24, DrawQrMark);
-        case ButtonGlyph::Save:
-            return Draw24(24, DrawFloppy);
-        case ButtonGlyph::UrlShortener:
-            return Draw24(24, DrawLink);
-        case ButtonGlyph::VideoTutorial:
-            return Draw24(24, DrawPlay);
-    }
-    return Canvas(24, 24);
-}
 
 QImage MenuIconImage(MenuIcon icon) {
     switch (icon) {

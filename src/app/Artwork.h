@@ -3,12 +3,11 @@
 #include <QIcon>
 #include <QImage>
 
-// The application's own pictures, drawn when they are first needed: the command-button
-// glyphs (24 x 24), the menu icons (16 x 16), the social-network pictures (16 x 16), the
-// donation picture (42 x 105) and the product logo of the about dialog (100 x 100).
+// The application's own pictures, drawn when they are first needed: the menu icons
+// (16 x 16), the social-network pictures (16 x 16), the donation picture (42 x 105) and the
+// product logo of the about dialog (100 x 100). The command buttons' icons are PNG files of
+// the same drawings (src/app/icons), held by the window's image list.
 namespace Artwork {
-
-enum class ButtonGlyph { Generate = 0, Save = 1, UrlShortener = 2, VideoTutorial = 3 };
 
 enum class MenuIcon {
     Generate,
@@ -26,7 +25,6 @@ enum class MenuIcon {
 
 enum class Social { Facebook, Twitter, GooglePlus };
 
-QImage ButtonGlyphImage(ButtonGlyph glyph);
 QImage MenuIconImage(MenuIcon icon);
 QImage SocialImage(Social network);
 QImage DonationImage();

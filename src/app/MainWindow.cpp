@@ -34,6 +34,7 @@
 #include "skin/TsMemo.h"
 #include "skin/TsPanel.h"
 #include "skin/TsStatusBar.h"
+#include "skin/paint/TsAlphaImageList.h"
 
 namespace {
 
@@ -62,6 +63,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TMainForm::~TMainForm() {
+    // The controls are freed after the members; none may reach the image list once it is gone.
+    for (TsBitBtn* button : {sBitBtnGenerate, sBitBtnSaveQRImage, sBitBtnVideoTutorial})
+        button->SetImages(nullptr);
+    sButtonURLShorten->SetImages(nullptr);
     TMainForm* self = this;
     theMainForm.compare_exchange_strong(self, nullptr);
 }

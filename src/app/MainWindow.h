@@ -10,6 +10,7 @@ class QMenu;
 class QMenuBar;
 class TAlignLayout;
 class TImage;
+class TsAlphaImageList;
 class TsBitBtn;
 class TsButton;
 class TsComboBox;
@@ -105,6 +106,10 @@ public:
     QAction* Donate1 = nullptr;
     QAction* About1 = nullptr;
 
+    // The icons of the four command buttons, 24 x 24 PNG files stored with the window:
+    // 0 generate, 1 save, 2 URL shortener, 3 video tutorial.
+    std::unique_ptr<TsAlphaImageList> sAlphaImageList1;
+
     // The save dialog of the save command; it keeps the name chosen last.
     std::unique_ptr<TsSavePictureDialog> sSavePictureDialog1;
 
@@ -149,6 +154,7 @@ protected:
 private:
     void CreateWindowProperties();
     void CreateSkinManager();
+    void CreateImageList();
     void CreatePictureArea(QWidget* client);
     void CreateSizeAndLevelChoices();
     void CreateStatusBar(QWidget* client);

@@ -1,6 +1,7 @@
 // Building the main window's controls and menu, as laid out in the window's form data.
 #include <QAction>
 #include <QBuffer>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -24,11 +25,16 @@
 #include "skin/TsSkinManager.h"
 #include "skin/TsStatusBar.h"
 #include "skin/data/SkinLoading.h"
+#include "skin/paint/TsAlphaImageList.h"
 
 namespace {
 
-// Sizes of the pictures stored with the window.
-constexpr QSize kButtonGlyphSize(24, 24);
+// The image list's size and its items in order: the PNG files stored with the window.
+constexpr int kButtonGlyphSize = 24;
+constexpr const char* kButtonIconFiles[] = {":/icons/Generate.png", ":/icons/Save.png",
+                                            ":/icons/UrlShortener.png",
+                                            ":/icons/VideoTutorial.png"};
+enum ButtonIcon { kIconGenerate = 0, kIconSave = 1, kIconUrlShortener = 2, kIconVideoTutorial = 3 };
 
 template <typename Control>
 Control* Named(Control* control, const char* name) {
@@ -101,6 +107,7 @@ QAction* Separator(QMenu* menu, const char* name) {
 void TMainForm::CreateWindowProperties() {
     SubstituteDesignFonts();
     CreateSkinManager();
+    CreateImageList();
     setWindowTitle(QStringLiteral("Vexmora"));
     setFont(WindowFont());
     setWindowOpacity(1.0);
@@ -119,6 +126,15 @@ void TMainForm::CreateWindowProperties() {
     sSavePictureDialog1 = std::make_unique<TsSavePictureDialog>(this);
     // The end of reading the form data: the skin reaches every control now that all exist.
     sSkinManager1->EndLoading();
+}
+
+void TMainForm::CreateImageList() {
+    sAlphaImageList1 = std::make_unique<TsAlphaImageList>(kButtonGlyphSize, kButtonGlyphSize);
+    for (const char* name : kButtonIconFiles) {
+        QFile file(QString::fromLatin1(name));
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        sAlphaImageList1->AddPng(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    }
 }
 
 void TMainForm::CreateSkinManager() {
@@ -192,15 +208,14 @@ void TMainForm::CreateSizeAndLevelChoices() {
     sBitBtnSaveQRImage =
         Named(new TsBitBtn(QStringLiteral("Save image"), sPanel3), "sBitBtnSaveQRImage");
     sBitBtnSaveQRImage->setGeometry(124, 180, 106, 40);
-    sBitBtnSaveQRImage->SetGlyph(
-        Artwork::Icon(Artwork::ButtonGlyphImage(Artwork::ButtonGlyph::Save)), kButtonGlyphSize);
+    sBitBtnSaveQRImage->SetImages(sAlphaImageList1.get());
+    sBitBtnSaveQRImage->SetImageIndex(kIconSave);
 
     sBitBtnVideoTutorial =
         Named(new TsBitBtn(QStringLiteral("Video tutorial"), sPanel3), "sBitBtnVideoTutorial");
     sBitBtnVideoTutorial->setGeometry(10, 180, 106, 40);
-    sBitBtnVideoTutorial->SetGlyph(
-        Artwork::Icon(Artwork::ButtonGlyphImage(Artwork::ButtonGlyph::VideoTutorial)),
-        kButtonGlyphSize);
+    sBitBtnVideoTutorial->SetImages(sAlphaImageList1.get());
+    sBitBtnVideoTutorial->SetImageIndex(kIconVideoTutorial);
     sBitBtnVideoTutorial->setVisible(false);
 }
 
@@ -253,15 +268,14 @@ void TMainForm::CreateDataArea(QWidget* client) {
     sBitBtnGenerate =
         Named(new TsBitBtn(QStringLiteral("Genarate QR code"), sPanel2), "sBitBtnGenerate");
     sBitBtnGenerate->setGeometry(322, 72, 140, 40);
-    sBitBtnGenerate->SetGlyph(
-        Artwork::Icon(Artwork::ButtonGlyphImage(Artwork::ButtonGlyph::Generate)), kButtonGlyphSize);
+    sBitBtnGenerate->SetImages(sAlphaImageList1.get());
+    sBitBtnGenerate->SetImageIndex(kIconGenerate);
 
     sButtonURLShorten =
         Named(new TsButton(QStringLiteral("Shorten URL service"), sPanel2), "sButtonURLShorten");
     sButtonURLShorten->setGeometry(322, 28, 140, 40);
-    sButtonURLShorten->setIcon(
-        Artwork::Icon(Artwork::ButtonGlyphImage(Artwork::ButtonGlyph::UrlShortener)));
-    sButtonURLShorten->setIconSize(kButtonGlyphSize);
+    sButtonURLShorten->SetImages(sAlphaImageList1.get());
+    sButtonURLShorten->SetImageIndex(kIconUrlShortener);
 
     sMemoText = Named(new TsMemo(sPanel2), "sMemoText");
     sMemoText->setGeometry(12, 28, 300, 84);

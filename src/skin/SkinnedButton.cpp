@@ -2,10 +2,10 @@
 
 #include <QPushButton>
 
+#include "platform/raster/PixelView.h"
 #include "skin/QtFace.h"
 #include "skin/TsCommonData.h"
-#include "skin/data/SkinPictureDecoding.h"
-#include "skin/paint/ButtonFace.h"
+#include "skin/paint/TsAlphaImageList.h"
 
 namespace skinnedbutton {
 
@@ -15,32 +15,49 @@ int StateOf(const QPushButton& button) {
     return 0;
 }
 
-std::shared_ptr<TBitmap> GlyphPicture(const QIcon& icon, QSize size) {
-    if (icon.isNull() || size.isEmpty()) return nullptr;
-    const QImage image =
-        icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    std::vector<std::uint32_t> words;
-    words.reserve(static_cast<std::size_t>(image.width()) *
-                  static_cast<std::size_t>(image.height()));
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        words.insert(words.end(), row, row + image.width());
-    }
-    return skin::BitmapFromWords(static_cast<std::uint32_t>(image.width()),
-                                 static_cast<std::uint32_t>(image.height()), pf32bit, words);
+int GlyphIndex(const TsGlyphOptions& glyph, const QPushButton& button, int state) {
+    int index = -1;
+    if (!button.isEnabled())
+        index = glyph.DisabledImageIndex;
+    else if (state == 2)
+        index = glyph.PressedImageIndex;
+    else if (button.underMouse())
+        index = glyph.HotImageIndex;
+    else if (button.hasFocus() || button.isDefault())
+        index = glyph.SelectedImageIndex;
+    return index >= 0 ? index : glyph.ImageIndex;
 }
 
-void Bind(TsCommonData& skinData, QPushButton& button) {
+QImage GlyphImage(const TsGlyphOptions& glyph) {
+    const std::shared_ptr<TBitmap> picture =
+        glyph.Images != nullptr ? glyph.Images->GetBitmap32(glyph.ImageIndex) : nullptr;
+    if (!picture || picture->IsEmpty()) return {};
+    // The list keeps blue, green, red, alpha bytes: Qt's premultiplied ARGB32 words.
+    QImage image(picture->PixelWidth(), picture->PixelHeight(),
+                 QImage::Format_ARGB32_Premultiplied);
+    const raster::TPixelView view = raster::ViewOf(*picture->Handle());
+    for (int y = 0; y < image.height(); ++y)
+        raster::ReadRow(view, static_cast<std::uint32_t>(y), 0,
+                        static_cast<std::uint32_t>(image.width()),
+                        reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+    return image;
+}
+
+void Bind(TsCommonData& skinData, QPushButton& button, const TsGlyphOptions& glyph) {
     skinData.PaintsFace = true;
     skinData.State = [&button] { return StateOf(button); };
-    skinData.BuildFace = [&skinData, &button](int state) {
+    skinData.BuildFace = [&skinData, &button, &glyph](int state) {
         TsButtonContent content;
         QString caption = button.text();
         content.Caption = caption.toLocal8Bit().toStdString();
         content.Enabled = button.isEnabled();
         content.Focused = button.hasFocus();
         content.TextFormat = Qt::AlignCenter | Qt::TextShowMnemonic;
-        content.Glyph = GlyphPicture(button.icon(), button.iconSize());
+        if (glyph.Images != nullptr)
+            content.Glyph = glyph.Images->GetBitmap32(GlyphIndex(glyph, button, state));
+        content.Blend = glyph.Blend;
+        content.Grayed = glyph.Grayed;
+        content.DisabledGlyphKind = glyph.DisabledGlyphKind;
         TQtSkinText text(button.font());
         return PaintButtonFace(skinData.Binding(), skinData.ParentBackground(),
                                std::max(1, button.width()), std::max(1, button.height()), state,

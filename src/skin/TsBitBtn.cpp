@@ -1,15 +1,33 @@
 #include "skin/TsBitBtn.h"
 
-#include "skin/SkinnedButton.h"
+#include <QIcon>
+#include <QPixmap>
 
 TsBitBtn::TsBitBtn(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent), SkinData(*this, QStringLiteral("BUTTON")) {
-    skinnedbutton::Bind(SkinData, *this);
+    skinnedbutton::Bind(SkinData, *this, glyph_);
 }
 
-void TsBitBtn::SetGlyph(const QIcon& glyph, QSize size) {
-    setIcon(glyph);
-    setIconSize(size);
+void TsBitBtn::SetImages(const TsAlphaImageList* images) {
+    glyph_.Images = images;
+    GlyphChanged();
+}
+
+void TsBitBtn::SetImageIndex(int index) {
+    glyph_.ImageIndex = index;
+    GlyphChanged();
+}
+
+void TsBitBtn::SetGlyphOptions(const TsGlyphOptions& options) {
+    glyph_ = options;
+    GlyphChanged();
+}
+
+// The standard look, shown while no skin is active, carries the same image as an icon.
+void TsBitBtn::GlyphChanged() {
+    const QImage image = skinnedbutton::GlyphImage(glyph_);
+    setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
+    if (!image.isNull()) setIconSize(image.size());
     SkinData.Invalidate();
 }
 

@@ -2,13 +2,19 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "skin/SkinnedField.h"
 
 namespace {
+
+// The field's border line, the platform's width of a scroll-bar arrow (the drop-down button's
+// width), and the room left of the chosen line and between it and the button.
+constexpr int kBorder = 1;
+constexpr int kButtonWidth = 17;
+constexpr int kTextIndent = 2;
+constexpr int kTextGap = 1;
 
 // Gives every line of the list the combo box's item height.
 class FixedHeightDelegate : public QStyledItemDelegate {
@@ -33,15 +39,21 @@ TsComboBox::TsComboBox(QWidget* parent)
     connect(this, &QComboBox::currentIndexChanged, this, [this](int) {
         if (!selectingFromCode_ && OnChange) OnChange();
     });
-    skinnedfield::Bind(SkinData, *this, "COMBOBTN",
-                       [this] { return QVector<QRect>{SubRect(QStyle::SC_ComboBoxArrow)}; });
+    skinnedfield::Bind(SkinData, *this, skinnedfield::Buttons::Combo,
+                       [this] { return QVector<QRect>{ButtonRect()}; });
 }
 
-QRect TsComboBox::SubRect(int part) const {
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    return style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                   static_cast<QStyle::SubControl>(part), this);
+QRect TsComboBox::ButtonRect() const {
+    const int width = std::min(kButtonWidth, std::max(0, this->width() - 2 * kBorder));
+    return QRect(this->width() - kBorder - width, kBorder, width,
+                 std::max(0, height() - 2 * kBorder));
+}
+
+QRect TsComboBox::TextRect() const {
+    const QRect button = ButtonRect();
+    return QRect(kBorder + kTextIndent, kBorder,
+                 std::max(0, button.left() - kBorder - kTextIndent - kTextGap),
+                 std::max(0, height() - 2 * kBorder));
 }
 
 void TsComboBox::SetItems(const QStringList& items) {
@@ -70,12 +82,13 @@ void TsComboBox::paintEvent(QPaintEvent* event) {
         QComboBox::paintEvent(event);
         return;
     }
-    // The face is the skin's; the chosen line and the arrow are drawn over it.
+    // The face is the skin's, button and arrow included; the chosen line is drawn over it and
+    // cut short with an ellipsis before it would reach the button.
+    const QRect area = TextRect();
     QPainter painter(this);
+    painter.setClipRect(area);
     painter.setPen(palette().color(QPalette::Text));
     painter.setFont(font());
-    painter.drawText(SubRect(QStyle::SC_ComboBoxEditField).adjusted(2, 0, 0, 0),
-                     Qt::AlignVCenter | Qt::AlignLeft, currentText());
-    skinnedfield::PaintArrows(painter, {SubRect(QStyle::SC_ComboBoxArrow)},
-                              palette().color(QPalette::Text));
+    const QString line = fontMetrics().elidedText(currentText(), Qt::ElideRight, area.width());
+    painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, line);
 }

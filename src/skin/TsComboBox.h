@@ -20,6 +20,11 @@ public:
     int ItemHeight() const { return itemHeight_; }
     void SetItemHeight(int height);
 
+    // The drop-down button inside the field's border, as wide as a scroll-bar arrow, and the
+    // area of the chosen line: the rest of the field, which the line never leaves.
+    QRect ButtonRect() const;
+    QRect TextRect() const;
+
     TsCommonData SkinData;
     std::function<void()> OnChange;
 
@@ -27,9 +32,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // A part of the box as the style lays it out (a QStyle::SubControl).
-    QRect SubRect(int part) const;
-
     bool selectingFromCode_ = false;
     int itemHeight_ = 15;
 };

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 #include <QWheelEvent>
@@ -25,14 +24,21 @@ TsDecimalSpinEdit::TsDecimalSpinEdit(QWidget* parent)
     connect(lineEdit(), &QLineEdit::textChanged, this,
             [this](const QString& text) { TextChanged(text); });
     RewriteText();
-    skinnedfield::Bind(SkinData, *this, "UPDOWNBTN", [this] { return ButtonRects(); });
+    skinnedfield::Bind(SkinData, *this, skinnedfield::Buttons::Spin,
+                       [this] { return ButtonRects(); });
 }
 
+// The column the style gives the two buttons, split into halves of one height, so that both
+// show the arrow picture alike (an odd middle row stays the field's).
 QVector<QRect> TsDecimalSpinEdit::ButtonRects() const {
     QStyleOptionSpinBox option;
     initStyleOption(&option);
-    return {style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this),
-            style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, this)};
+    const QRect column =
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this) |
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxDown, this);
+    const int half = column.height() / 2;
+    return {QRect(column.left(), column.top(), column.width(), half),
+            QRect(column.left(), column.bottom() + 1 - half, column.width(), half)};
 }
 
 QString TsDecimalSpinEdit::Text() const {
@@ -131,10 +137,6 @@ void TsDecimalSpinEdit::wheelEvent(QWheelEvent* event) {
 }
 
 void TsDecimalSpinEdit::paintEvent(QPaintEvent* event) {
-    if (!SkinData.Paint(event)) {
-        QAbstractSpinBox::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    skinnedfield::PaintArrows(painter, ButtonRects(), palette().color(QPalette::Text));
+    // The skinned face carries the spin buttons and their arrows.
+    if (!SkinData.Paint(event)) QAbstractSpinBox::paintEvent(event);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/raster/AlphaBlend.h"
+#include "platform/raster/AlphaScale.h"
 #include "platform/raster/PixelBlends.h"
 #include "skin/paint/DrawBorderMask.h"
 #include "skin/paint/FacePictures.h"
@@ -15,26 +16,27 @@ int GlyphOpacity(const TsButtonContent& content, int state) {
     return state == 0 && blend != 0 ? std::clamp(blend, 0, 100) : 100;
 }
 
-namespace {
-
-void DrawGlyph(TBitmap& face, const TsButtonContent& content, int state, int x, int y) {
+void DrawButtonGlyph(TBitmap& face, const TsButtonContent& content, int state, int x, int y) {
+    if (!content.Glyph || content.Glyph->IsEmpty() || face.IsEmpty()) return;
     TBitmap& glyph = *content.Glyph;
     const int w = glyph.PixelWidth(), h = glyph.PixelHeight();
     const bool grey = (!content.Enabled && (content.DisabledGlyphKind & dgGrayed) != 0) ||
                       (content.Grayed && state == 0);
+    const int opacity = GlyphOpacity(content, state);
     TBitmap* source = &glyph;
     std::shared_ptr<TBitmap> copy;
-    if (grey) {
+    if (grey || opacity < 100) {
         copy = skinpaint::NewFacePicture(w, h);
         skinpaint::CopyPiece(*copy, 0, 0, w, h, glyph, TRect{0, 0, w, h});
-        GrayRect(*copy->Handle(), TRect{0, 0, w, h});
+        if (grey) GrayRect(*copy->Handle(), TRect{0, 0, w, h});
+        ScaleAlphaRect(*copy->Handle(), TRect{0, 0, w, h}, opacity);
         source = copy.get();
     }
-    const int opacity = GlyphOpacity(content, state);
     AlphaBlend(face.Canvas().Handle(), x, y, w, h, source->Canvas().Handle(), 0, 0, w, h,
-               TBlendFunction{AC_SRC_OVER, 0, static_cast<std::uint8_t>((opacity * 255 + 50) / 100),
-                              AC_SRC_ALPHA});
+               TBlendFunction{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
 }
+
+namespace {
 
 void DrawFocusRect(TBitmap& face, const TRect& r, TColor colour) {
     for (int x = r.left; x < r.right; x += 2) {
@@ -63,8 +65,8 @@ void DrawContent(TBitmap& face, const TsFaceBinding& binding, int state,
     const int captionLeft = std::max(0, (width - used - captionWidth) / 2) + used;
     if (hasGlyph) {
         const int gx = captionWidth > 0 ? captionLeft - used : (width - glyphWidth) / 2;
-        DrawGlyph(face, content, state, gx + shift,
-                  (height - content.Glyph->PixelHeight()) / 2 + shift);
+        DrawButtonGlyph(face, content, state, gx + shift,
+                        (height - content.Glyph->PixelHeight()) / 2 + shift);
     }
     if (text == nullptr || captionWidth == 0) return;
     const TRect captionRect{captionLeft, 0, std::min(width, captionLeft + captionWidth), height};

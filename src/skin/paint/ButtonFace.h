@@ -35,6 +35,11 @@ std::shared_ptr<TBitmap> PaintButtonFace(const TsFaceBinding& binding, const Bac
                                          int width, int height, int state,
                                          const TsButtonContent& content, ISkinTextRenderer* text);
 
+// The glyph alpha-blended onto the face with its top-left at (x, y): grey when disabled with
+// dgGrayed or when Grayed in state 0, faded to GlyphOpacity (every premultiplied byte times
+// the percentage, integer) when that is below 100. Nothing without a glyph.
+void DrawButtonGlyph(TBitmap& face, const TsButtonContent& content, int state, int x, int y);
+
 // The glyph's opacity in percent for the state: Blend, at least 50 when disabled and blended;
 // 100 outside state 0.
 int GlyphOpacity(const TsButtonContent& content, int state);

@@ -63,6 +63,7 @@ TsMaskData Record(const std::string& section, const std::string& key, TRect rect
 
 int AddRecord(TsSkinContent& skin, const TsMaskData& record) {
     skin.Masks.push_back(record);
+    skin.Reindex();
     BuildConstIndexCache(skin);
     return static_cast<int>(skin.Masks.size()) - 1;
 }
