@@ -33,6 +33,10 @@ std::shared_ptr<TBitmap> GlyphPicture(const QIcon& icon, QSize size) {
 void Bind(TsCommonData& skinData, QPushButton& button) {
     skinData.PaintsFace = true;
     skinData.State = [&button] { return StateOf(button); };
+    skinData.FaceContent = [&button] {
+        return button.text() + QLatin1Char('\n') + QString::number(button.icon().cacheKey()) +
+               QLatin1Char('x') + QString::number(button.iconSize().width());
+    };
     skinData.BuildFace = [&skinData, &button](int state) {
         TsButtonContent content;
         QString caption = button.text();
