@@ -46,6 +46,16 @@ QImage GlyphImage(const TsGlyphOptions& glyph) {
 void Bind(TsCommonData& skinData, QPushButton& button, const TsGlyphOptions& glyph) {
     skinData.PaintsFace = true;
     skinData.State = [&button] { return StateOf(button); };
+    // What the face shows beyond state and size: a change of any of it rebuilds the face.
+    skinData.FaceContent = [&button, &glyph] {
+        return button.text() + QStringLiteral("
+%1:%2:%3:%4:%5")
+                                   .arg(reinterpret_cast<quintptr>(glyph.Images))
+                                   .arg(glyph.ImageIndex)
+                                   .arg(glyph.Blend)
+                                   .arg(glyph.Grayed ? 1 : 0)
+                                   .arg(static_cast<int>(glyph.DisabledGlyphKind));
+    };
     skinData.BuildFace = [&skinData, &button, &glyph](int state) {
         TsButtonContent content;
         QString caption = button.text();

@@ -90,12 +90,18 @@ std::shared_ptr<TBitmap> TsCommonData::DefaultFace(int state) const {
     return face;
 }
 
+bool TsCommonData::OutOfDate() const {
+    if (backgroundChanged_ || !face_) return true;
+    if (face_->PixelWidth() != control_.width() || face_->PixelHeight() != control_.height())
+        return true;
+    return FaceContent && FaceContent() != faceContent_;
+}
+
 std::shared_ptr<TBitmap> TsCommonData::Face() {
     if (!Skinned()) return nullptr;
-    const bool resized = face_ && (face_->PixelWidth() != control_.width() ||
-                                   face_->PixelHeight() != control_.height());
-    if (backgroundChanged_ || !face_ || resized) {
+    if (OutOfDate()) {
         const int state = State ? State() : 0;
+        if (FaceContent) faceContent_ = FaceContent();
         try {
             face_ = BuildFace ? BuildFace(state) : DefaultFace(state);
         } catch (...) {
@@ -103,6 +109,9 @@ std::shared_ptr<TBitmap> TsCommonData::Face() {
         }
         image_ = face_ ? FaceImage(*face_) : QImage();
         backgroundChanged_ = false;
+        // Children that show this face through their own have to be built again over the new
+        // one; a child asking for it while it builds only gets one more paint.
+        PassToChildren(control_, CmdInvalidateCache, 1, SkinManager());
     }
     return face_;
 }

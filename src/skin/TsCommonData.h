@@ -51,6 +51,10 @@ public:
     // Takes the text colour of the parent's section instead of its own (labels).
     bool ParentFontColor = false;
     FaceBuilder BuildFace;
+    // What the face shows beyond the skin and the control's size and state (a caption, an
+    // icon): the face is rebuilt when it changes. Controls change these without telling
+    // anyone (a button's setText sends no event), so the face compares them itself.
+    std::function<QString()> FaceContent;
     // The control's state index (0 normal, 1 hot/focused, 2 pressed).
     std::function<int()> State;
     // Called after the control took a new skin or lost its skin (controls that measure
@@ -81,6 +85,7 @@ protected:
 private:
     static constexpr const char* kBindingProperty = "vexmoraSkinBinding";
 
+    bool OutOfDate() const;
     void Command(TsSkinCommandEvent& command);
     void Refresh(bool adoptColours);
     void Unskin();
@@ -92,6 +97,8 @@ private:
     TsSkinManager* manager_ = nullptr;
     int skinIndex_ = -1;
     std::shared_ptr<TBitmap> face_;
+    // FaceContent's answer when the face was built.
+    QString faceContent_;
     // The face as Qt blits it, and the fade frame shown meanwhile.
     QImage image_;
     QImage shown_;

@@ -16,8 +16,10 @@ bool TsCommonData::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &control_) return false;
     switch (event->type()) {
         case QEvent::Resize:
+        case QEvent::Move:
         case QEvent::EnabledChange:
         case QEvent::PaletteChange:
+        case QEvent::FontChange:
             backgroundChanged_ = true;
             break;
         case QEvent::Enter:
@@ -65,7 +67,7 @@ void TsCommonData::Command(TsSkinCommandEvent& command) {
             command.Reply(1);
             return;
         case CmdCacheState:
-            command.Reply(backgroundChanged_ || updating_ ? 1 : 0);
+            command.Reply(OutOfDate() || updating_ ? 1 : 0);
             return;
         case CmdInvalidateCache:
             backgroundChanged_ = true;

@@ -87,6 +87,9 @@ private:
     bool extendedBorders_ = false;
     int hueOffset_ = 0;
     int saturation_ = 0;
+    // The hue offset and saturation the loaded skin was given.
+    int shiftedHue_ = 0;
+    int shiftedSaturation_ = 0;
     bool loading_ = false;
     bool removing_ = false;
     bool skinActive_ = false;

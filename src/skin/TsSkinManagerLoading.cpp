@@ -7,6 +7,7 @@
 #include "skin/SkinSwitches.h"
 #include "skin/TsSkinCommand.h"
 #include "skin/TsSkinManager.h"
+#include "skin/data/SkinHueSaturation.h"
 #include "skin/data/SkinLoading.h"
 #include "skin/data/SkinPackage.h"
 
@@ -40,6 +41,9 @@ void TsSkinManager::SetSkinName(const std::string& name) {
         bool packed = false;
         std::unique_ptr<TsSkinContent> loaded = LoadSkin(packedFile, loadedName, packed);
         if (loaded) {
+            skin::ApplyHueSaturation(*loaded, hueOffset_, saturation_);
+            shiftedHue_ = hueOffset_;
+            shiftedSaturation_ = saturation_;
             skinName_ = loadedName;
             packed_ = packed;
             content_ = std::move(loaded);
@@ -101,6 +105,9 @@ std::unique_ptr<TsSkinContent> TsSkinManager::LoadFolderOrInternal(std::string& 
 }
 
 void TsSkinManager::EndLoading() {
+    // A hue or saturation read after the skin name: the skin is loaded again to take them.
+    if (active_ && content_ && (shiftedHue_ != hueOffset_ || shiftedSaturation_ != saturation_))
+        SetSkinName(skinName_);
     loading_ = false;
     if (skinDirectory_.empty()) SetSkinDirectory(skin::SkinDirectory());
     if (MenuSupport.IcoLineSkin.empty()) MenuSupport.IcoLineSkin = "ICOLINE";

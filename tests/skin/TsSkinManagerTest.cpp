@@ -8,6 +8,8 @@
 #include <fstream>
 #include <map>
 
+#include "platform/raster/HueSaturation.h"
+#include "skin/QtFace.h"
 #include "skin/ResolveSkinDirectory.h"
 #include "skin/SkinSwitches.h"
 #include "skin/TsButton.h"
@@ -180,6 +182,40 @@ TEST_F(SkinManagerTest, TheBroadcastReachesNestedControlsExactlyOnce) {
     EXPECT_NE(outer->palette().color(QPalette::Window), before.color(QPalette::Window));
     outer->SkinData.SetSkinSection(QString());
     EXPECT_EQ(outer->SkinData.SkinSection(), QStringLiteral("UNKNOWN"));
+}
+
+TEST_F(SkinManagerTest, HueAndSaturationReloadTheSkinTurnedAndZeroGivesItBack) {
+    auto manager = Manager();
+    QWidget form;
+    auto* panel = new TsPanel(&form);
+    manager->UpdateSkin(false);
+    const auto colour = [&] {
+        const int index = manager->GetSkinIndex("PANEL");
+        return static_cast<TColor>(
+            manager->Content()->GeneralData[static_cast<std::size_t>(index)].Props[0].Color);
+    };
+    const TColor loaded = colour();
+    manager->SetHueOffset(120);
+    EXPECT_EQ(colour(), ShiftHueSaturation(loaded, 120, 0));
+    EXPECT_EQ(panel->palette().color(QPalette::Window), ToQColor(colour())) << "colours adopted";
+    manager->SetSaturation(-50);
+    EXPECT_EQ(colour(), ShiftHueSaturation(loaded, 120, -50)) << "from the source, not twice";
+    manager->SetHueOffset(0);
+    manager->SetSaturation(0);
+    EXPECT_EQ(colour(), loaded);
+    EXPECT_EQ(panel->palette().color(QPalette::Window), ToQColor(loaded));
+
+    // Form data that names the skin before the hue: the end of loading applies the hue.
+    auto late = std::make_unique<TsSkinManager>();
+    late->BeginLoading();
+    late->InternalSkins = manager->InternalSkins;
+    late->SetSkinName(skin::kInternalSkinName);
+    late->SetHueOffset(-90);
+    late->EndLoading();
+    const int index = late->GetSkinIndex("PANEL");
+    EXPECT_EQ(static_cast<TColor>(
+                  late->Content()->GeneralData[static_cast<std::size_t>(index)].Props[0].Color),
+              ShiftHueSaturation(loaded, -90, 0));
 }
 
 TEST(SkinDirectoryTest, ResolvesAgainstTheProgramFolder) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "platform/raster/MaskedPixel.h"
+
 namespace {
 
 bool IsColor32(const TDeviceBitmap& bitmap) {
@@ -58,19 +60,6 @@ const std::uint8_t* PixelAt(const TDeviceBitmap& bitmap, int x, int y) {
 
 std::uint8_t MixChannel(std::uint8_t a, std::uint8_t b, double k) {
     return static_cast<std::uint8_t>(std::clamp(std::lround(k * a + (1 - k) * b), 0L, 255L));
-}
-
-// Chooses the piece pixel or, for magenta pieces over a parent picture, the parent's pixel.
-const std::uint8_t* PieceOrParent(const std::uint8_t* piece, const TMaskedPieceParent& parent,
-                                  int x, int y) {
-    if (parent.picture == nullptr) return piece;
-    if (piece[0] != 0xFF || piece[1] != 0 || piece[2] != 0xFF || piece[3] != 0) return piece;
-    const int px = x - parent.originX;
-    const int py = y - parent.originY;
-    if (px < 0 || py < 0 || px >= static_cast<int>(parent.picture->Width()) ||
-        py >= static_cast<int>(parent.picture->Height()))
-        return piece;
-    return PixelAt(*parent.picture, px, py);
 }
 
 }  // namespace
@@ -133,12 +122,8 @@ void BlendMaskedPiece(TDeviceBitmap& target, int targetX, int targetY, const TDe
         const std::uint8_t* p = PixelAt(source, piece.left + c.offsetX, piece.top + y);
         const std::uint8_t* k = PixelAt(source, maskX + c.offsetX, maskY + y);
         for (int x = c.offsetX; x < c.offsetX + c.width; ++x, t += 4, p += 4, k += 4) {
-            const std::uint8_t* shown = PieceOrParent(p, parent, targetX + x, targetY + y);
-            for (int c = 0; c < 3; ++c) {
-                // t * mask + piece * (256 - mask): never negative, so div is plain.
-                t[c] = static_cast<std::uint8_t>((t[c] * k[c] + shown[c] * (256 - k[c])) >> 8);
-            }
-            if (parent.picture != nullptr) t[3] = 255;
+            const std::uint8_t* shown = raster::PieceOrParent(p, parent, targetX + x, targetY + y);
+            raster::BlendMaskedPixel(t, shown, k, parent.picture != nullptr);
         }
     }
 }

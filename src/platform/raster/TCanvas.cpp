@@ -7,6 +7,7 @@
 #include "platform/raster/BitmapOperations.h"
 #include "platform/raster/PixelView.h"
 #include "platform/raster/RasterBlit.h"
+#include "platform/raster/RowFill.h"
 
 using namespace raster;
 
@@ -29,6 +30,8 @@ TDeviceContext& TCanvas::Handle() const {
 void TCanvas::FillRect(const TRect& rect) {
     const TRect r = rect.Normalized();
     if (r.Width() == 0 || r.Height() == 0) return;
+    // 32-bit colour bitmaps take the brush colour (fourth byte 0) straight into their rows.
+    if (FillWords(Handle().Bitmap(), r, ColorWord(brushColor_))) return;
     // One pixel of the brush colour, stretched over the rectangle.
     auto brush = CreateCompatibleBitmap(nullptr, 1, 1);
     TDeviceContext source;

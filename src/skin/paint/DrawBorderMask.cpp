@@ -4,6 +4,7 @@
 
 #include "platform/raster/PixelBlends.h"
 #include "platform/raster/RasterBlit.h"
+#include "platform/raster/StretchedMaskedPiece.h"
 #include "platform/raster/TransparentBlit.h"
 #include "skin/paint/FacePictures.h"
 
@@ -29,7 +30,11 @@ void DrawMaskedPiece(TBitmap& target, int x, int y, int width, int height, TBitm
                          sourceRect.top + maskOffset, behind);
         return;
     }
-    // A stretched piece: piece and mask are stretched into one picture first, mask row below.
+    if (BlendStretchedMaskedPiece(*target.Handle(), x, y, width, height, *picture.Handle(),
+                                  sourceRect, sourceRect.left, sourceRect.top + maskOffset, behind))
+        return;
+    // Pictures of other depths, or pieces reaching past their picture: piece and mask are
+    // stretched into one 32-bit picture first, mask row below.
     auto stretched = skinpaint::NewFacePicture(width, height * 2);
     if (stretched->IsEmpty()) return;
     skinpaint::CopyPiece(*stretched, 0, 0, width, height, picture, sourceRect);

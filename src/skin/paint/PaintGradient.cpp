@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "platform/raster/GradientFill.h"
-#include "platform/raster/RasterBlit.h"
+#include "platform/raster/PixelView.h"
+#include "platform/raster/RowFill.h"
 #include "skin/paint/FacePictures.h"
 
 namespace skinpaint {
@@ -29,42 +32,40 @@ TColor StepColor(const TsGradStep& step, int which) {
     return static_cast<TColor>(step[static_cast<std::size_t>(which)]) & 0xFFFFFF;
 }
 
-void PaintVertical(TBitmap& target, const TRect& r, const TsGradArray& gradient) {
-    const int height = r.Height();
-    int start = r.top;
-    for (std::size_t i = 0; i < gradient.size() && start < r.bottom; ++i) {
+// One colour word per row (vertical) or per column (horizontal) of the area, band by band.
+std::vector<std::uint32_t> BandWords(const TsGradArray& gradient, int size, bool roundShares) {
+    std::vector<std::uint32_t> words(static_cast<std::size_t>(size));
+    int start = 0;
+    for (std::size_t i = 0; i < gradient.size() && start < size; ++i) {
         const bool last = i + 1 == gradient.size();
-        const int end = last ? r.bottom : std::min(r.bottom, start + height * gradient[i][2] / 100);
-        const int rows = end - start;
-        for (int row = 0; row < rows; ++row)
-            skinpaint::FillArea(
-                target, TRect{r.left, start + row, r.right, start + row + 1},
-                BandColor(StepColor(gradient[i], 0), StepColor(gradient[i], 1), row, rows));
+        const int share = roundShares ? static_cast<int>(std::lround(size * gradient[i][2] / 100.0))
+                                      : size * gradient[i][2] / 100;
+        // A step's share is never negative (the skin file's percents are 0 to 100).
+        const int end = last ? size : std::clamp(start + share, start, size);
+        const int count = end - start;
+        for (int k = 0; k < count; ++k)
+            words[static_cast<std::size_t>(start + k)] = raster::ColorWord(
+                BandColor(StepColor(gradient[i], 0), StepColor(gradient[i], 1), k, count));
         start = end;
     }
+    return words;
 }
 
+void PaintVertical(TBitmap& target, const TRect& r, const TsGradArray& gradient) {
+    const std::vector<std::uint32_t> words = BandWords(gradient, r.Height(), false);
+    if (FillRowWords(*target.Handle(), r, words.data())) return;
+    for (int y = r.top; y < r.bottom; ++y)
+        skinpaint::FillArea(target, TRect{r.left, y, r.right, y + 1},
+                            raster::WordColor(words[static_cast<std::size_t>(y - r.top)]));
+}
+
+// One row is computed; the others are copies of it.
 void PaintHorizontal(TBitmap& target, const TRect& r, const TsGradArray& gradient) {
-    const int width = r.Width();
-    int start = r.left;
-    for (std::size_t i = 0; i < gradient.size() && start < r.right; ++i) {
-        const bool last = i + 1 == gradient.size();
-        const int share = static_cast<int>(std::lround(width * gradient[i][2] / 100.0));
-        const int end = last ? r.right : std::min(r.right, start + share);
-        const int columns = end - start;
-        for (int column = 0; column < columns; ++column)
-            skinpaint::FillArea(
-                target, TRect{start + column, r.top, start + column + 1, r.top + 1},
-                BandColor(StepColor(gradient[i], 0), StepColor(gradient[i], 1), column, columns));
-        start = end;
-    }
-    // One row is computed; the others are copies of it.
-    TDeviceContext& dc = target.Canvas().Handle();
-    for (int filled = 1; filled < r.Height();) {
-        const int rows = std::min(filled, r.Height() - filled);
-        BitBlt(dc, r.left, r.top + filled, width, rows, dc, r.left, r.top, SRCCOPY);
-        filled += rows;
-    }
+    const std::vector<std::uint32_t> words = BandWords(gradient, r.Width(), true);
+    if (FillColumnWords(*target.Handle(), r, words.data())) return;
+    for (int x = r.left; x < r.right; ++x)
+        skinpaint::FillArea(target, TRect{x, r.top, x + 1, r.bottom},
+                            raster::WordColor(words[static_cast<std::size_t>(x - r.left)]));
 }
 
 TTriVertex Vertex(int x, int y, TColor colour) {
