@@ -3,37 +3,18 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/raster/ExportRows.h"
 #include "platform/raster/PixelView.h"
 #include "platform/raster/TBitmap.h"
 #include "platform/raster/TDeviceBitmap.h"
-
-namespace {
-
-QRgb OpaqueColor(const raster::TPixelView& view, std::uint32_t value) {
-    switch (view.domain) {
-        case raster::TPixelDomain::Mono:
-            return value ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
-        case raster::TPixelDomain::Index:
-            return 0xFF000000U | view.IndexColor(value);
-        case raster::TPixelDomain::Color:
-            break;
-    }
-    return 0xFF000000U | (value & raster::kColorMask);
-}
-
-}  // namespace
 
 QImage ImageOfBitmap(TDeviceBitmap& bitmap) {
     const raster::TPixelView view = raster::ViewOf(bitmap);
     if (view.width == 0 || view.height == 0) return {};
     QImage image(static_cast<int>(view.width), static_cast<int>(view.height), QImage::Format_RGB32);
     if (image.isNull()) return {};
-    std::vector<std::uint32_t> values(view.width);
-    for (std::uint32_t r = 0; r < view.height; ++r) {
-        raster::ReadRow(view, r, 0, view.width, values.data());
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(r)));
-        for (std::uint32_t x = 0; x < view.width; ++x) line[x] = OpaqueColor(view, values[x]);
-    }
+    raster::ExportRows(view, image.bits(), static_cast<std::size_t>(image.bytesPerLine()),
+                       raster::TFourthByte::Opaque);
     return image;
 }
 

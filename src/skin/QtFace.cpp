@@ -3,22 +3,17 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "platform/raster/ExportRows.h"
 #include "platform/raster/PixelView.h"
 #include "skin/paint/TextFormat.h"
 
 QImage FaceImage(TBitmap& face) {
     if (face.IsEmpty()) return {};
     QImage image(face.PixelWidth(), face.PixelHeight(), QImage::Format_RGB32);
-    const raster::TPixelView view = raster::ViewOf(*face.Handle());
-    for (int y = 0; y < image.height(); ++y)
-        raster::ReadRow(view, static_cast<std::uint32_t>(y), 0,
-                        static_cast<std::uint32_t>(image.width()),
-                        reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+    if (image.isNull()) return {};
     // Qt's RGB32 wants an opaque fourth byte; faces keep whatever their blits left there.
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) row[x] |= 0xFF000000u;
-    }
+    raster::ExportRows(raster::ViewOf(*face.Handle()), image.bits(),
+                       static_cast<std::size_t>(image.bytesPerLine()), raster::TFourthByte::Opaque);
     return image;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "platform/raster/ExportRows.h"
 #include "platform/raster/PixelView.h"
 #include "skin/QtFace.h"
 #include "skin/TsCommonData.h"
@@ -35,11 +36,9 @@ QImage GlyphImage(const TsGlyphOptions& glyph) {
     // The list keeps blue, green, red, alpha bytes: Qt's premultiplied ARGB32 words.
     QImage image(picture->PixelWidth(), picture->PixelHeight(),
                  QImage::Format_ARGB32_Premultiplied);
-    const raster::TPixelView view = raster::ViewOf(*picture->Handle());
-    for (int y = 0; y < image.height(); ++y)
-        raster::ReadRow(view, static_cast<std::uint32_t>(y), 0,
-                        static_cast<std::uint32_t>(image.width()),
-                        reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+    if (image.isNull()) return {};
+    raster::ExportRows(raster::ViewOf(*picture->Handle()), image.bits(),
+                       static_cast<std::size_t>(image.bytesPerLine()), raster::TFourthByte::Keep);
     return image;
 }
 
