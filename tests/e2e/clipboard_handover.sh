@@ -65,9 +65,16 @@ started=$SECONDS
 program_ended() { ! kill -0 "$vexmora" 2>/dev/null; }
 e2e_wait_until "vexmora to end after Exit" 30 program_ended
 echo "vexmora ended $((SECONDS - started))s after Exit"
-grep '^saved ' "$manager_out" || true
-
-# Once the program has ended the clipboard is either the manager's or nobody's.
+# The manager may still be fetching when the program has stopped waiting for it.
+handover_done() {
+  grep -q '^handover ' "$manager_out" && return 0
+  [ "$SECONDS" -lt "$handover_deadline" ] ||
+    fail "no handover 30s after vexmora ended; the manager's log: $(cat "$E2E_TMP/manager.log")"
+  return 1
+}
+handover_deadline=$((SECONDS + 30))
+e2e_wait_until "the handover" 60 handover_done
+grep '^saved \|^handover ' "$manager_out"
 if ! xclip -selection clipboard -t image/png -o >"$E2E_TMP/kept.png" 2>"$E2E_TMP/kept.err"; then
   fail "no picture on the clipboard after vexmora ended: $(cat "$E2E_TMP/kept.err"); the manager's log: $(cat "$E2E_TMP/manager.log")"
 fi
