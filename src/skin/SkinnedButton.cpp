@@ -48,13 +48,16 @@ void Bind(TsCommonData& skinData, QPushButton& button, const TsGlyphOptions& gly
     skinData.State = [&button] { return StateOf(button); };
     // What the face shows beyond state and size: a change of any of it rebuilds the face.
     skinData.FaceContent = [&button, &glyph] {
-        return button.text() + QStringLiteral("
-%1:%2:%3:%4:%5")
+        return button.text() + QStringLiteral("\n%1:%2:%3:%4:%5:%6:%7:%8:%9")
                                    .arg(reinterpret_cast<quintptr>(glyph.Images))
                                    .arg(glyph.ImageIndex)
                                    .arg(glyph.Blend)
                                    .arg(glyph.Grayed ? 1 : 0)
-                                   .arg(static_cast<int>(glyph.DisabledGlyphKind));
+                                   .arg(static_cast<int>(glyph.DisabledGlyphKind))
+                                   .arg(glyph.HotImageIndex)
+                                   .arg(glyph.PressedImageIndex)
+                                   .arg(glyph.DisabledImageIndex)
+                                   .arg(glyph.SelectedImageIndex);
     };
     skinData.BuildFace = [&skinData, &button, &glyph](int state) {
         TsButtonContent content;
