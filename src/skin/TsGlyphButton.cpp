@@ -1,36 +1,36 @@
-#include "skin/TsBitBtn.h"
+#include "skin/TsGlyphButton.h"
 
 #include <QIcon>
 #include <QPixmap>
 
-TsBitBtn::TsBitBtn(const QString& caption, QWidget* parent)
+TsGlyphButton::TsGlyphButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent), SkinData(*this, QStringLiteral("BUTTON")) {
     skinnedbutton::Bind(SkinData, *this, glyph_);
 }
 
-void TsBitBtn::SetImages(const TsAlphaImageList* images) {
+void TsGlyphButton::SetImages(const TsAlphaImageList* images) {
     glyph_.Images = images;
     GlyphChanged();
 }
 
-void TsBitBtn::SetImageIndex(int index) {
+void TsGlyphButton::SetImageIndex(int index) {
     glyph_.ImageIndex = index;
     GlyphChanged();
 }
 
-void TsBitBtn::SetGlyphOptions(const TsGlyphOptions& options) {
+void TsGlyphButton::SetGlyphOptions(const TsGlyphOptions& options) {
     glyph_ = options;
     GlyphChanged();
 }
 
 // The standard look, shown while no skin is active, carries the same image as an icon.
-void TsBitBtn::GlyphChanged() {
+void TsGlyphButton::GlyphChanged() {
     const QImage image = skinnedbutton::GlyphImage(glyph_);
     setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
     if (!image.isNull()) setIconSize(image.size());
     SkinData.Invalidate();
 }
 
-void TsBitBtn::paintEvent(QPaintEvent* event) {
+void TsGlyphButton::paintEvent(QPaintEvent* event) {
     if (!SkinData.Paint(event)) QPushButton::paintEvent(event);
 }
