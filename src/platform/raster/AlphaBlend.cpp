@@ -5,11 +5,11 @@
 #include <optional>
 #include <vector>
 
+#include "platform/raster/Color32Pixels.h"
+
 namespace {
 
-bool IsColor32(const TDeviceBitmap& bitmap) {
-    return bitmap.BitCount() == 32 && !bitmap.IsIndexed() && !bitmap.IsMonochrome();
-}
+using raster::IsColor32;
 
 // Nearest sampling as in the stretching blits: the source pixel under the destination
 // pixel's centre.

@@ -4,13 +4,14 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "platform/raster/Color32Pixels.h"
 #include "platform/raster/MaskedPixel.h"
 
 namespace {
 
-bool IsColor32(const TDeviceBitmap& bitmap) {
-    return bitmap.BitCount() == 32 && !bitmap.IsIndexed() && !bitmap.IsMonochrome();
-}
+using raster::ClipToBitmap;
+using raster::IsColor32;
+using raster::PixelAt;
 
 // An area of one size at the same place in a target and in one or more source areas of
 // bitmaps; a source area is its top-left corner and its bitmap.
@@ -39,23 +40,6 @@ TClip ClipAreas(std::initializer_list<TArea> areas, int width, int height) {
         c.height = std::min(c.height, static_cast<int>(a.bitmap->Height()) - (a.y + c.offsetY));
     }
     return c;
-}
-
-TRect ClipToBitmap(const TDeviceBitmap& bitmap, const TRect& rect) {
-    const TRect r = rect.Normalized();
-    return TRect{std::max(r.left, 0), std::max(r.top, 0),
-                 std::min(r.right, static_cast<int>(bitmap.Width())),
-                 std::min(r.bottom, static_cast<int>(bitmap.Height()))};
-}
-
-std::uint8_t* PixelAt(TDeviceBitmap& bitmap, int x, int y) {
-    return bitmap.Pixels().RowAddress(static_cast<std::uint32_t>(y)) +
-           4 * static_cast<std::size_t>(x);
-}
-
-const std::uint8_t* PixelAt(const TDeviceBitmap& bitmap, int x, int y) {
-    return bitmap.Pixels().RowAddress(static_cast<std::uint32_t>(y)) +
-           4 * static_cast<std::size_t>(x);
 }
 
 std::uint8_t MixChannel(std::uint8_t a, std::uint8_t b, double k) {

@@ -3,24 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/raster/Color32Pixels.h"
+
 namespace {
 
-bool IsColor32(const TDeviceBitmap& bitmap) {
-    return bitmap.BitCount() == 32 && !bitmap.IsIndexed() && !bitmap.IsMonochrome();
-}
-
-// The part of rect inside the bitmap; empty (width or height 0 or less) when none is.
-TRect Clipped(const TDeviceBitmap& bitmap, const TRect& rect) {
-    const TRect r = rect.Normalized();
-    return TRect{std::max(r.left, 0), std::max(r.top, 0),
-                 std::min(r.right, static_cast<int>(bitmap.Width())),
-                 std::min(r.bottom, static_cast<int>(bitmap.Height()))};
-}
-
-std::uint8_t* PixelAt(TDeviceBitmap& bitmap, int x, int y) {
-    return bitmap.Pixels().RowAddress(static_cast<std::uint32_t>(y)) +
-           4 * static_cast<std::size_t>(x);
-}
+using raster::ClipToBitmap;
+using raster::IsColor32;
+using raster::PixelAt;
 
 // count pixels from to of the same word: one pixel, then what is done copied after itself.
 void Repeat(std::uint8_t* to, int count, std::uint32_t word) {
@@ -38,7 +27,7 @@ void Repeat(std::uint8_t* to, int count, std::uint32_t word) {
 
 bool FillWords(TDeviceBitmap& target, const TRect& rect, std::uint32_t word) {
     if (!IsColor32(target)) return false;
-    const TRect c = Clipped(target, rect);
+    const TRect c = ClipToBitmap(target, rect);
     if (c.Width() <= 0 || c.Height() <= 0) return true;
     const std::uint8_t* first = PixelAt(target, c.left, c.top);
     Repeat(PixelAt(target, c.left, c.top), c.Width(), word);
@@ -51,7 +40,7 @@ bool FillWords(TDeviceBitmap& target, const TRect& rect, std::uint32_t word) {
 bool FillRowWords(TDeviceBitmap& target, const TRect& rect, const std::uint32_t* rowWords) {
     if (!IsColor32(target)) return false;
     const TRect r = rect.Normalized();
-    const TRect c = Clipped(target, r);
+    const TRect c = ClipToBitmap(target, r);
     if (c.Width() <= 0 || c.Height() <= 0) return true;
     for (int y = c.top; y < c.bottom; ++y)
         Repeat(PixelAt(target, c.left, y), c.Width(), rowWords[y - r.top]);
@@ -61,7 +50,7 @@ bool FillRowWords(TDeviceBitmap& target, const TRect& rect, const std::uint32_t*
 bool FillColumnWords(TDeviceBitmap& target, const TRect& rect, const std::uint32_t* columnWords) {
     if (!IsColor32(target)) return false;
     const TRect r = rect.Normalized();
-    const TRect c = Clipped(target, r);
+    const TRect c = ClipToBitmap(target, r);
     if (c.Width() <= 0 || c.Height() <= 0) return true;
     const auto bytes = 4 * static_cast<std::size_t>(c.Width());
     for (int y = c.top; y < c.bottom; ++y)

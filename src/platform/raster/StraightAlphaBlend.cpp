@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/raster/Color32Pixels.h"
 #include "platform/raster/CpuFeatures.h"
 #include "platform/raster/PackedPixels.h"
 
@@ -12,9 +13,7 @@
 
 namespace {
 
-bool IsColor32(const TDeviceBitmap& bitmap) {
-    return bitmap.BitCount() == 32 && !bitmap.IsIndexed() && !bitmap.IsMonochrome();
-}
+using raster::IsColor32;
 
 // (c * a + (255 - a) * d + 255) div 256 for blue, green and red of one destination pixel. The
 // three components ride in 16-bit lanes of one 64-bit word: no lane can exceed 255 * 255 +

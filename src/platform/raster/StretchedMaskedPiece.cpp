@@ -5,14 +5,13 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/raster/Color32Pixels.h"
 #include "platform/raster/MaskedPixel.h"
 #include "platform/raster/MaskedRow.h"
 
 namespace {
 
-bool IsColor32(const TDeviceBitmap& bitmap) {
-    return bitmap.BitCount() == 32 && !bitmap.IsIndexed() && !bitmap.IsMonochrome();
-}
+using raster::IsColor32;
 
 bool Inside(const TDeviceBitmap& bitmap, int x, int y, int width, int height) {
     return x >= 0 && y >= 0 && static_cast<std::int64_t>(x) + width <= bitmap.Width() &&
