@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "CpuTimeReporter.h"
 #include "core/TMemoryStream.h"
 #include "platform/raster/TBitmap.h"
 #include "png/TChunkIHDR.h"
@@ -249,21 +250,11 @@ BENCHMARK(BM_QtDrawMonoOpaque)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintToRgb)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QtDrawRgb)->Unit(benchmark::kMicrosecond);
 
-// Keeps each benchmark's time per iteration for the ratios.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
+    TCpuTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto ratio = [&](const char* ours, const char* qt) {
         const auto a = reporter.times.find(ours);

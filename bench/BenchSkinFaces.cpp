@@ -15,6 +15,7 @@
 #include <map>
 #include <string>
 
+#include "CpuTimeReporter.h"
 #include "app/MainWindow.h"
 #include "skin/QtFace.h"
 #include "skin/data/SkinLoading.h"
@@ -144,22 +145,13 @@ BENCHMARK(BM_QtButtonFace)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FadeStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClientRepaint)->Unit(benchmark::kMicrosecond);
 
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
+    TCpuTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto& t = reporter.times;
     if (t.count("BM_SkinButtonFace") && t.count("BM_QtButtonFace"))
