@@ -8,8 +8,7 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/qr_helpers.sh"
 e2e_setup
 export XDG_CONFIG_DIRS="$E2E_TMP/no-store"
-export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config"
-mkdir -p "$HOME"
+e2e_private_home
 out="$VEXMORA_BUILD/e2e"
 /usr/bin/python3 -c 'import Xlib' 2>/dev/null ||
   fail "python3-xlib is missing (scripts/bootstrap installs it)"

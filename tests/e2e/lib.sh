@@ -13,6 +13,13 @@ e2e_setup() {
   e2e_start_site --tutorial false --version false
 }
 
+# e2e_private_home: a home and configuration folder of the script's own, empty at start, so a
+# script can check that nothing is written there.
+e2e_private_home() {
+  export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config"
+  mkdir -p "$HOME"
+}
+
 # e2e_start_site OPTIONS...: starts maker-site on a free loopback port and makes it the
 # program's web host (VEXMORA_WEB_HOST, set to E2E_SITE_HOST); E2E_SITE_PID is its process.
 # The last one started is the host of programs started from then on.

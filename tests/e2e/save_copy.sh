@@ -7,8 +7,7 @@ source "$(dirname "$0")/qr_helpers.sh"
 e2e_setup
 export XDG_CONFIG_DIRS="$E2E_TMP/no-store"
 # The program keeps no settings file: nothing may appear in the user's folders.
-export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/home/.config"
-mkdir -p "$HOME"
+e2e_private_home
 out="$VEXMORA_BUILD/e2e"
 e2e_chart_service --format palette
 
