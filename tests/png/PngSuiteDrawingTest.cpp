@@ -2,7 +2,6 @@
 // decoded by libpng and composited by the codec's rules: opaque pictures as they are shown,
 // colour-key pictures with every pixel of the key colour left out, alpha pictures blended
 // with (c x a + (255 - a) x d + 255) div 256.
-#include <dirent.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -133,24 +132,10 @@ std::vector<std::vector<TColor>> Reference(const Bytes& file, TColor background)
     return rows;
 }
 
-std::vector<std::string> ValidSuiteFiles() {
-    std::vector<std::string> names;
-    const std::string dir = std::string(VEXMORA_TESTDATA_DIR) + "/pngsuite";
-    if (DIR* d = opendir(dir.c_str())) {
-        while (const dirent* entry = readdir(d)) {
-            const std::string name = entry->d_name;
-            if (name.size() > 4 && name.ends_with(".png") && name[0] != 'x') names.push_back(name);
-        }
-        closedir(d);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 }  // namespace
 
 TEST(PngSuiteDrawing, EveryValidFileMatchesLibpngCompositeOnWhiteAndBlack) {
-    const auto names = ValidSuiteFiles();
+    const auto names = pngtest::SuiteFiles(false);
     ASSERT_GT(names.size(), 150u);
     for (const std::string& name : names) {
         SCOPED_TRACE(name);

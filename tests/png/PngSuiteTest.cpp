@@ -1,6 +1,5 @@
 // The PngSuite against libpng: every valid file decodes to the same picture, every broken
 // one ("x" files) fails with the error class that names its fault.
-#include <dirent.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,20 +14,7 @@
 namespace {
 
 using pngtest::Bytes;
-
-std::vector<std::string> SuiteFiles(bool broken) {
-    std::vector<std::string> names;
-    DIR* dir = opendir((std::string(VEXMORA_TESTDATA_DIR) + "/pngsuite").c_str());
-    if (dir == nullptr) return names;
-    while (dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.size() < 4 || name.substr(name.size() - 4) != ".png") continue;
-        if ((name[0] == 'x') == broken) names.push_back(name);
-    }
-    closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using pngtest::SuiteFiles;
 
 class ValidSuiteFile : public testing::TestWithParam<std::string> {};
 

@@ -2,8 +2,10 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -15,6 +17,17 @@ namespace pngtest {
 
 std::string SuitePath(const std::string& name) {
     return std::string(VEXMORA_TESTDATA_DIR) + "/pngsuite/" + name;
+}
+
+std::vector<std::string> SuiteFiles(bool broken) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(SuitePath(""))) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() > 4 && name.ends_with(".png") && (name[0] == 'x') == broken)
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 Bytes ReadFileBytes(const std::string& path) {

@@ -14,6 +14,8 @@ namespace pngtest {
 using Bytes = std::vector<std::uint8_t>;
 
 std::string SuitePath(const std::string& name);
+// The PngSuite file names, sorted: the broken ones (starting with "x") or the valid ones.
+std::vector<std::string> SuiteFiles(bool broken);
 Bytes ReadFileBytes(const std::string& path);
 
 // Builds PNG streams chunk by chunk, with correct CRCs unless told otherwise.

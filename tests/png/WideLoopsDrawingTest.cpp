@@ -2,7 +2,6 @@
 // draw the same bytes, the fourth byte included. Every valid PngSuite picture is drawn at
 // each feature limit, unscaled and stretched, onto a canvas whose fourth bytes are set, and
 // the canvases are compared word for word.
-#include <dirent.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,20 +14,6 @@ using namespace drawtest;
 using pngtest::Bytes;
 
 namespace {
-
-std::vector<std::string> SuiteNames() {
-    std::vector<std::string> names;
-    const std::string dir = std::string(VEXMORA_TESTDATA_DIR) + "/pngsuite";
-    if (DIR* d = opendir(dir.c_str())) {
-        while (const dirent* entry = readdir(d)) {
-            const std::string name = entry->d_name;
-            if (name.size() > 4 && name.ends_with(".png") && name[0] != 'x') names.push_back(name);
-        }
-        closedir(d);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Restores the feature limit the run started with.
 class TLimitGuard {
@@ -69,7 +54,7 @@ std::vector<std::uint32_t> DrawAt(raster::TCpuLevel level, TPNGObject& picture, 
 
 TEST(WideLoopsDrawing, EveryFeatureLimitDrawsTheSameBytes) {
     const TLimitGuard guard;
-    const auto names = SuiteNames();
+    const auto names = pngtest::SuiteFiles(false);
     ASSERT_GT(names.size(), 150u);
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
