@@ -1,9 +1,6 @@
 // The data-driven wire tests: each file of tests/net/wire pairs what a scripted loopback
 // peer sends with the exact request bytes expected from the client and nettool's outcome.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -12,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include "DeadPort.h"
 #include "NetTool.h"
 #include "ScriptedServer.h"
 #include "WireCase.h"
@@ -28,19 +26,6 @@ std::vector<std::string> WireFiles() {
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// A loopback port that was free a moment ago and has no listener now.
-int DeadPort() {
-    const int probe = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    close(probe);
-    return ntohs(address.sin_port);
 }
 
 // The steps are read when the connection comes, after the case has its addresses.
@@ -74,7 +59,7 @@ TEST_P(WireTest, RequestAndOutcomeAreExact) {
         for (const auto& steps : wire.peers) scripts.push_back(PeerScript(steps));
         server = std::make_unique<ScriptedServer>(std::move(scripts));
     }
-    wire.Bind(server ? server->Port() : 0, DeadPort());
+    wire.Bind(server ? server->Port() : 0, DeadLoopbackPort());
 
     std::ostringstream out;
     std::ostringstream err;

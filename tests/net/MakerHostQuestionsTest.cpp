@@ -1,16 +1,13 @@
 // The update check's two questions and the connection check's post, over a scripted loopback
 // peer: which replies show the tutorial, what the version question concludes, and the bytes
 // that go out.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <string>
 #include <vector>
 
+#include "DeadPort.h"
 #include "ScriptedServer.h"
 #include "net/MakerHostQuestions.h"
 #include "net/TIdHTTP.h"
@@ -35,17 +32,8 @@ std::string HostOf(const ScriptedServer& server) {
     return "127.0.0.1:" + std::to_string(server.Port());
 }
 
-// A loopback port that was free a moment ago and has no listener now.
 std::string DeadHost() {
-    const int probe = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    close(probe);
-    return "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    return "127.0.0.1:" + std::to_string(DeadLoopbackPort());
 }
 
 // The head the update check sends, byte for byte.
