@@ -180,9 +180,7 @@ LibpngImage DecodeWithLibpng(const Bytes& file, bool strip16) {
 }
 
 Bytes EncodeWithLibpng(const LibpngSource& source) {
-    return libpngref::Encode({source.width, source.height, source.bitDepth, source.colorType,
-                              source.interlaced, source.rows, source.palette, source.transparency,
-                              source.gamma});
+    return libpngref::Encode(source);
 }
 
 std::unique_ptr<TPNGObject> MakePicture(std::uint32_t width, std::uint32_t height,

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "LibpngReference.h"
 #include "png/TPNGObject.h"
 
 // Helpers of the encoder tests: PngSuite access, raw chunk parsing, and libpng as the
@@ -57,17 +58,7 @@ struct LibpngImage {
 LibpngImage DecodeWithLibpng(const Bytes& file, bool strip16);
 
 // A stream written by libpng from rows of PNG samples (rows from the top).
-struct LibpngSource {
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    std::uint8_t bitDepth = 8;
-    std::uint8_t colorType = 0;
-    bool interlaced = false;
-    Bytes rows;
-    Bytes palette;            // RGB triples
-    Bytes transparency;       // raw tRNS payload
-    std::uint32_t gamma = 0;  // gAMA value, 0 for none
-};
+using LibpngSource = libpngref::Source;
 Bytes EncodeWithLibpng(const LibpngSource& source);
 
 // A picture built directly: IHDR (image prepared, zero-filled), IDAT and IEND.
