@@ -140,11 +140,7 @@ void TMainForm::CreateImageList() {
 void TMainForm::CreateSkinManager() {
     sSkinManager1 = Named(new TsSkinManager(this), "sSkinManager1");
     sSkinManager1->BeginLoading();
-    TsStoredSkin internal;
-    internal.Name = skin::kInternalSkinName;
-    const auto package = skin::InternalSkinPackage();
-    internal.Data.assign(package.begin(), package.end());
-    sSkinManager1->InternalSkins.push_back(std::move(internal));
+    sSkinManager1->InternalSkins.push_back(BuiltInStoredSkin());
     sSkinManager1->SetExtendedBorders(true);
     for (TacFormShow* effect :
          {&sSkinManager1->AnimEffects.DialogShow, &sSkinManager1->AnimEffects.FormShow,

@@ -149,3 +149,11 @@ void TsSkinManager::BroadcastToForms(int command, int argument) {
         PassToChildren(*form, command, argument, this);
     }
 }
+
+TsStoredSkin BuiltInStoredSkin() {
+    TsStoredSkin internal;
+    internal.Name = skin::kInternalSkinName;
+    const auto package = skin::InternalSkinPackage();
+    internal.Data.assign(package.begin(), package.end());
+    return internal;
+}

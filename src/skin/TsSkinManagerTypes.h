@@ -98,3 +98,6 @@ struct TsStoredSkin {
     std::string Description;
     std::vector<std::uint8_t> Data;
 };
+
+// The program's own skin, built into it, as an internal skin under its own name.
+TsStoredSkin BuiltInStoredSkin();

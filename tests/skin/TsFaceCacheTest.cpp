@@ -43,11 +43,7 @@ protected:
     void SetUp() override {
         manager = std::make_unique<TsSkinManager>();
         manager->BeginLoading();
-        TsStoredSkin internal;
-        internal.Name = skin::kInternalSkinName;
-        const auto package = skin::InternalSkinPackage();
-        internal.Data.assign(package.begin(), package.end());
-        manager->InternalSkins.push_back(internal);
+        manager->InternalSkins.push_back(BuiltInStoredSkin());
         manager->SetSkinName(skin::kInternalSkinName);
         manager->EndLoading();
         form.resize(400, 200);

@@ -54,11 +54,7 @@ protected:
     std::unique_ptr<TsSkinManager> Manager(const std::string& name = skin::kInternalSkinName) {
         auto manager = std::make_unique<TsSkinManager>();
         manager->BeginLoading();
-        TsStoredSkin internal;
-        internal.Name = skin::kInternalSkinName;
-        const auto package = skin::InternalSkinPackage();
-        internal.Data.assign(package.begin(), package.end());
-        manager->InternalSkins.push_back(internal);
+        manager->InternalSkins.push_back(BuiltInStoredSkin());
         manager->SetSkinDirectory(skin::SkinDirectory());
         manager->SetSkinName(name);
         manager->EndLoading();
