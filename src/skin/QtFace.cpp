@@ -17,6 +17,15 @@ QImage FaceImage(TBitmap& face) {
     return image;
 }
 
+QImage AlphaFaceImage(TBitmap& face) {
+    if (face.IsEmpty()) return {};
+    QImage image(face.PixelWidth(), face.PixelHeight(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return {};
+    raster::ExportRows(raster::ViewOf(*face.Handle()), image.bits(),
+                       static_cast<std::size_t>(image.bytesPerLine()), raster::TFourthByte::Keep);
+    return image;
+}
+
 QColor ToQColor(TColor colour) {
     return QColor(ColorRed(colour), ColorGreen(colour), ColorBlue(colour));
 }

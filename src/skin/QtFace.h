@@ -7,6 +7,8 @@
 
 // Where faces meet Qt: the face as an image to blit, and text drawn with Qt's fonts.
 QImage FaceImage(TBitmap& face);
+// A picture with premultiplied alpha in its fourth byte (a glow), as Qt blends it.
+QImage AlphaFaceImage(TBitmap& face);
 QColor ToQColor(TColor colour);
 TColor FromQColor(const QColor& colour);
 

@@ -4,6 +4,7 @@
 
 #include "skin/SkinnedButton.h"
 #include "skin/TsCommonData.h"
+#include "skin/TsControlGlow.h"
 
 // What the skinned push buttons share: the skin binding of the BUTTON section and an image
 // of an image list beside the caption, with optional images for the hot, pressed, disabled
@@ -23,6 +24,8 @@ public:
     const TsGlyphOptions& GlyphOptions() const { return glyph_; }
 
     TsCommonData SkinData;
+    // The section's glow while the mouse is over the button.
+    TsControlGlow Glow{*this, SkinData};
 
 protected:
     void paintEvent(QPaintEvent* event) override;
