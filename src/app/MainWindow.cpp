@@ -127,6 +127,9 @@ void TMainForm::ConnectEvents() {
     ImageSocialTwitter->OnClick = [this] { ImageSocialTwitterClick(); };
     ImageSocialGoogleP->OnClick = [this] { ImageSocialGooglePClick(); };
     sLabelFXWebpage->OnClick = [this] { sLabelFXWebpageClick(); };
+    // The link's width feeds the status bar's layout; a skin's shadow room or a new font
+    // changes it after the window was laid out.
+    sLabelFXWebpage->OnResize = [this] { ApplyStatusBarLayout(); };
 
     const std::pair<QAction*, void (TMainForm::*)()> menuHandlers[] = {
         {GenerateQRimage1, &TMainForm::GenerateQRimage1Click},

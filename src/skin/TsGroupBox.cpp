@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
 
 #include "skin/QtFace.h"
 #include "skin/TsSkinManager.h"
@@ -12,6 +15,8 @@ TsGroupBox::TsGroupBox(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent), SkinData(*this, QStringLiteral("GROUPBOX")) {
     SkinData.PaintsFace = true;
     SkinData.BuildFace = [this](int) { return BuildFace(); };
+    SkinData.OnSkinChanged = [this] { UpdateClientArea(); };
+    UpdateClientArea();
 }
 
 void TsGroupBox::SetCaptionLayout(TsCaptionLayout layout) {
@@ -45,7 +50,41 @@ void TsGroupBox::SetCaption(const QString& caption) {
 }
 
 void TsGroupBox::CaptionChanged() {
+    UpdateClientArea();
     SkinData.Invalidate();
+}
+
+QMargins TsGroupBox::StandardMargins() const {
+    QStyleOptionGroupBox box;
+    initStyleOption(&box);
+    const QRect contents =
+        style()->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxContents, this);
+    return QMargins(contents.left() - box.rect.left(), contents.top() - box.rect.top(),
+                    box.rect.right() - contents.right(), box.rect.bottom() - contents.bottom());
+}
+
+// Under a skin the frame is the skin's and the caption strip is H tall (CaptionYOffset
+// included); the frame keeps the standard two-pixel bevel on the other sides. Without a skin
+// the style's caption stands, moved by the offset.
+void TsGroupBox::UpdateClientArea() {
+    constexpr int kBevel = 2;
+    QMargins margins = StandardMargins();
+    if (SkinData.Skinned())
+        margins = QMargins(kBevel, GroupCaptionHeight(Geometry()), kBevel, kBevel);
+    else
+        margins.setTop(margins.top() + captionYOffset_);
+    margins.setTop(std::clamp(margins.top(), 0, std::max(0, height())));
+    if (margins != contentsMargins()) setContentsMargins(margins);
+}
+
+// The standard group box sets its margins again whenever its style, font or title change;
+// every such change passes through here, and the client area is laid over it once more.
+bool TsGroupBox::event(QEvent* event) {
+    const bool handled = QGroupBox::event(event);
+    if (event->type() == QEvent::ContentsRectChange || event->type() == QEvent::Resize ||
+        event->type() == QEvent::StyleChange)
+        UpdateClientArea();
+    return handled;
 }
 
 TsCaptionGeometry TsGroupBox::Geometry() const {

@@ -8,7 +8,9 @@
 
 // A group box whose children are placed from its top-left corner. Its own font is the
 // caption's; children that should not share it carry fonts of their own. Under a skin the
-// frame comes from its section and the caption is cut into the frame's top line.
+// frame comes from its section and the caption is cut into the frame's top line. Its client
+// area (the contents rectangle a layout fills) begins below the caption strip, CaptionYOffset
+// lower than the standard group box's.
 class TsGroupBox : public QGroupBox {
 public:
     explicit TsGroupBox(const QString& caption, QWidget* parent = nullptr);
@@ -31,6 +33,7 @@ public:
     TsCommonData SkinData;
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -38,6 +41,9 @@ private:
     TsCaptionGeometry Geometry() const;
     std::shared_ptr<TBitmap> BuildFace();
     void CaptionChanged();
+    // The standard group box's margins, as the style gives them.
+    QMargins StandardMargins() const;
+    void UpdateClientArea();
 
     TsCaptionLayout captionLayout_ = clTopLeft;
     TsMargin captionMargin_;

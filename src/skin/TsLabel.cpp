@@ -49,6 +49,11 @@ void TsLabel::FitToText() {
     if (autoSize_) resize(TextExtent());
 }
 
+void TsLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (OnResize) OnResize();
+}
+
 TsSkinContent* TsLabel::ActiveSkin() const {
     TsSkinManager* manager = SkinData.SkinManager();
     return manager != nullptr ? manager->Content() : nullptr;

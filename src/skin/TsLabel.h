@@ -28,6 +28,8 @@ public:
 
     TsCommonData SkinData;
     std::function<void()> OnClick;
+    // After every change of size: its text, font or a skin's shadow room.
+    std::function<void()> OnResize;
     bool Transparent = true;
 
 protected:
@@ -35,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
     // The size AutoSize gives the label.
     virtual QSize TextExtent() const;

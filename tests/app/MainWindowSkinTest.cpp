@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 
 #include "AppTestSupport.h"
 #include "app/MainWindow.h"
@@ -10,7 +13,9 @@
 #include "skin/TsGroupBox.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
+#include "skin/TsSkinManager.h"
 #include "skin/TsStatusBar.h"
+#include "skin/data/SkinLoading.h"
 #include "skin/paint/FacePictures.h"
 #include "skin/paint/PaintFace.h"
 
@@ -20,6 +25,7 @@ class MainWindowSkinTest : public ::testing::Test {
 protected:
     TestInstallation installation{TestInstallation::GoodValues()};
     TMainForm form;
+    QTemporaryDir skins;
 };
 
 TEST_F(MainWindowSkinTest, EveryLabelTakesTheGlobalFontColour) {
@@ -50,36 +56,87 @@ TEST_F(MainWindowSkinTest, GroupBoxCaptionsStartAtSixAndAreTheirTextPlusEightWid
     }
 }
 
-TEST_F(MainWindowSkinTest, StatusBarShowsThreeDividersWherePanelsEnd) {
-    TsStatusBar& bar = *form.sStatusBar1;
+// The columns of the bar's middle row where its face differs from the bare section face:
+// the dividers. The grip's corner is left out.
+std::vector<int> DividerColumns(TsStatusBar& bar) {
     const std::shared_ptr<TBitmap> face = bar.SkinData.Face();
-    ASSERT_NE(face, nullptr);
+    if (face == nullptr) return {};
     const QImage shot = FaceImage(*face);
-    // The bar without panels, for comparison: the same gradient, no dividers.
     auto plain = skinpaint::NewFacePicture(face->PixelWidth(), face->PixelHeight());
     PaintControlFace(bar.SkinData.Binding(), bar.SkinData.ParentBackground(), true, *plain,
                      TRect{0, 0, face->PixelWidth(), face->PixelHeight()}, 0);
     const QImage bare = FaceImage(*plain);
-    std::vector<int> expected;
-    int end = 0;
-    for (int i = 0; i + 1 < bar.PanelCount(); ++i) {
-        end += bar.PanelWidth(i);
-        // The panel shrunk by one ends at end - 1; the 2-pixel divider starts 1 + 1 before.
-        expected.push_back(end - 1 - 1 - 1);
-    }
-    EXPECT_EQ(expected, (std::vector<int>{49, 114, end - 3}));
-    const int row = shot.height() / 2;
-    std::vector<int> marked;
-    // The grip's corner is left out.
     // The mask's see-through column keeps 255 of 256 of the bar: no more than 1 off.
     const auto differs = [](QColor a, QColor b) {
         return std::abs(a.red() - b.red()) > 1 || std::abs(a.green() - b.green()) > 1 ||
                std::abs(a.blue() - b.blue()) > 1;
     };
+    const int row = shot.height() / 2;
+    std::vector<int> marked;
     for (int x = 0; x < shot.width() - 12; ++x)
         if (differs(shot.pixelColor(x, row), bare.pixelColor(x, row))) marked.push_back(x);
-    EXPECT_EQ(marked, expected);
-    EXPECT_EQ(shot.pixelColor(49, row), QColor(58, 58, 58));
+    return marked;
+}
+
+// Where the dividers belong: the panel shrunk by one ends at end - 1, and the 2-pixel divider
+// starts 1 + 1 before that.
+std::vector<int> DividersAtPanelEnds(const TsStatusBar& bar) {
+    std::vector<int> expected;
+    int end = 0;
+    for (int i = 0; i + 1 < bar.PanelCount(); ++i) {
+        end += bar.PanelWidth(i);
+        expected.push_back(end - 1 - 1 - 1);
+    }
+    return expected;
+}
+
+TEST_F(MainWindowSkinTest, StatusBarShowsThreeDividersWherePanelsEnd) {
+    TsStatusBar& bar = *form.sStatusBar1;
+    const std::vector<int> expected = DividersAtPanelEnds(bar);
+    EXPECT_EQ(expected, (std::vector<int>{49, 114, 52 + 65 + bar.PanelWidth(2) - 3}));
+    EXPECT_EQ(DividerColumns(bar), expected);
+    const QImage shot = FaceImage(*bar.SkinData.Face());
+    EXPECT_EQ(shot.pixelColor(49, shot.height() / 2), QColor(58, 58, 58));
+}
+
+TEST_F(MainWindowSkinTest, StatusBarIsLaidOutAgainWhenTheLinkChangesWidth) {
+    TsLabelFX& link = *form.sLabelFXWebpage;
+    TsStatusBar& bar = *form.sStatusBar1;
+    const auto followsTheRules = [&](const char* when) {
+        const int outer = form.frameGeometry().width();
+        EXPECT_EQ(link.x(), outer - (link.width() + 30)) << when;
+        EXPECT_EQ(bar.PanelWidth(2),
+                  outer - (bar.PanelWidth(0) + bar.PanelWidth(1) + link.width() + 38))
+            << when;
+    };
+    form.show();
+    const int skinned = link.width();
+    followsTheRules("internal skin");
+    // A skin whose shadow blurs twice at distance 1 needs 4 pixels of room, not 8.
+    const std::filesystem::path folder = std::filesystem::path(skins.path().toStdString());
+    std::filesystem::create_directories(folder / "Narrow");
+    std::ofstream(folder / "Narrow" / "Options.dat")
+        << "[GLOBALINFO]\nVERSION=7.60\nSHADOW1COLOR=0\nSHADOW1BLUR=2\nSHADOW1OFFSET=1\n"
+           "[STATUSBAR]\nCOLOR=255\nSTATES=1\n";
+    form.sSkinManager1->SetSkinDirectory(folder.string());
+    form.sSkinManager1->SetSkinName("Narrow");
+    ASSERT_EQ(form.sSkinManager1->SkinName(), "Narrow");
+    EXPECT_EQ(link.width(), skinned - 4);
+    followsTheRules("narrow skin");
+    form.sSkinManager1->SetSkinName(skin::kInternalSkinName);
+    EXPECT_EQ(link.width(), skinned);
+    followsTheRules("internal skin again");
+    EXPECT_EQ(DividerColumns(bar), DividersAtPanelEnds(bar));
+
+    // A larger font makes a wider link and a narrower third panel; its divider moves along.
+    const int third = bar.PanelWidth(2);
+    QFont font = link.font();
+    font.setPixelSize(font.pixelSize() + 6);
+    link.setFont(font);
+    ASSERT_GT(link.width(), skinned);
+    followsTheRules("larger font");
+    EXPECT_EQ(bar.PanelWidth(2), third - (link.width() - skinned));
+    EXPECT_EQ(DividerColumns(bar), DividersAtPanelEnds(bar));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <cstdlib>
 #include <filesystem>
@@ -58,6 +59,16 @@ protected:
         manager->BeginLoading();
         manager->SetSkinDirectory(skin::SkinDirectory());
         manager->SetSkinName("Test");
+        manager->EndLoading();
+        ASSERT_NE(manager->Content(), nullptr);
+    }
+
+    void LoadInternalSkin() {
+        manager.reset();
+        manager = std::make_unique<TsSkinManager>();
+        manager->BeginLoading();
+        manager->InternalSkins.push_back(BuiltInStoredSkin());
+        manager->SetSkinName(skin::kInternalSkinName);
         manager->EndLoading();
         ASSERT_NE(manager->Content(), nullptr);
     }
@@ -197,6 +208,49 @@ TEST_F(SkinnedLabelsTest, GroupBoxCaptionRectAndFace) {
     EXPECT_NE(box->SkinData.Face(), nullptr);
 }
 
+TEST_F(SkinnedLabelsTest, GroupBoxChildrenSitBelowTheCaptionStrip) {
+    QWidget form;
+    auto* panel = new TsPanel(&form);
+    panel->resize(300, 200);
+    auto* box = new TsGroupBox(QStringLiteral("Image Size"), panel);
+    box->setGeometry(10, 10, 220, 90);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* child = new QWidget(box);
+    layout->addWidget(child);
+    const auto childTop = [&] {
+        layout->activate();
+        return child->geometry().top();
+    };
+    LoadSkin(kSkin);
+    const int strip = box->CaptionRect().bottom() + 1;
+    EXPECT_EQ(strip, QFontMetrics(box->font()).height() + 2);
+    EXPECT_EQ(childTop(), strip);
+    EXPECT_EQ(child->geometry().left(), 2);
+    EXPECT_EQ(child->geometry().bottom(), 90 - 2 - 1);
+    // The offset moves the strip and the children with it, down or up.
+    box->SetCaptionYOffset(10);
+    EXPECT_EQ(childTop(), strip + 10);
+    box->SetCaptionYOffset(-3);
+    EXPECT_EQ(childTop(), strip - 3);
+    box->SetCaptionYOffset(-strip - 5);
+    EXPECT_EQ(childTop(), 0);
+    box->SetCaptionYOffset(0);
+    // A larger caption font makes a taller strip; a title set the standard way, which lays
+    // the standard margins down again, keeps the skinned client area.
+    QFont big = box->font();
+    big.setPixelSize(30);
+    box->setFont(big);
+    EXPECT_EQ(childTop(), QFontMetrics(big).height() + 2);
+    box->setTitle(QStringLiteral("Error Correction"));
+    EXPECT_EQ(childTop(), QFontMetrics(big).height() + 2);
+    // Without a skin the style's own client area stands, moved by the offset.
+    manager->SetActive(false);
+    const int standard = childTop();
+    box->SetCaptionYOffset(7);
+    EXPECT_EQ(childTop(), standard + 7);
+}
+
 TEST_F(SkinnedLabelsTest, StatusBarOwnerDrawnPanelsAndItsGrip) {
     QWidget form;
     auto* bar = new TsStatusBar(&form);
@@ -211,6 +265,46 @@ TEST_F(SkinnedLabelsTest, StatusBarOwnerDrawnPanelsAndItsGrip) {
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0], std::make_pair(1, QRect(61, 1, 138, 22)));
     EXPECT_EQ(shot.pixelColor(30, 12), QColor(255, 0, 0));
+}
+
+TEST_F(SkinnedLabelsTest, StatusBarPanelsAreLaidOutAgainAfterASkinOrFontChange) {
+    QWidget form;
+    auto* bar = new TsStatusBar(&form);
+    bar->resize(300, 24);
+    bar->SetPanelWidths({60, 80, 160});
+    bar->SetPanelOwnerDraw(1, true);
+    bar->SetPanelText(2, QStringLiteral("Ready"));
+    std::vector<std::pair<int, QRect>> drawn;
+    bar->OnDrawPanel = [&](QPainter&, int panel, const QRect& r) { drawn.emplace_back(panel, r); };
+    const auto shot = [&] {
+        drawn.clear();
+        QImage image(bar->size(), QImage::Format_RGB32);
+        bar->render(&image);
+        return image;
+    };
+    const auto ownerDrawnOnce = std::vector<std::pair<int, QRect>>{{1, QRect(61, 1, 78, 22)}};
+    // A skin without a DIVIDER section: the bar's own face, no divider.
+    LoadSkin(std::string(kSkin) + "[STATUSBAR]\nCOLOR=255\nSTATES=1\n");
+    QImage red = shot();
+    EXPECT_EQ(red.pixelColor(57, 12), QColor(255, 0, 0));
+    EXPECT_EQ(drawn, ownerDrawnOnce);
+    // The internal skin's one-pixel divider line before the end of each panel but the last,
+    // the owner-drawn one included.
+    LoadInternalSkin();
+    QImage internal = shot();
+    for (const int x : {57, 137}) EXPECT_NE(internal.pixel(x, 12), internal.pixel(30, 12)) << x;
+    // (The mask's see-through column beside the line keeps 255 of 256 of the bar.)
+    for (const int x : {56, 136, 220})
+        EXPECT_EQ(internal.pixel(x, 12), internal.pixel(30, 12)) << x;
+    EXPECT_EQ(drawn, ownerDrawnOnce);
+    // Panel texts follow the bar's font.
+    QFont large = bar->font();
+    large.setPixelSize(18);
+    bar->setFont(large);
+    const QImage larger = shot();
+    EXPECT_NE(larger.copy(141, 0, 159, 24), internal.copy(141, 0, 159, 24));
+    EXPECT_EQ(larger.copy(0, 0, 140, 24), internal.copy(0, 0, 140, 24));
+    EXPECT_EQ(drawn, ownerDrawnOnce);
 }
 
 }  // namespace
