@@ -200,8 +200,10 @@ QImage DonationImage() {
     font.setBold(true);
     p.setFont(font);
     const QColor faces[] = {QColor(255, 196, 57), QColor(240, 170, 30)};
+    // The status bar shows the picture's top 19 rows; the second badge lies below them, so
+    // no sliver of it peeks out under the first.
     for (int row = 0; row < 2; ++row) {
-        const QRectF badge(0.5, 0.5 + row * 17, 41, 15);
+        const QRectF badge(0.5, 0.5 + row * 20, 41, 15);
         p.setPen(QPen(QColor(150, 100, 0), 1));
         p.setBrush(faces[row]);
         p.drawRoundedRect(badge, 7, 7);
