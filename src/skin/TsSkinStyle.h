@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QProxyStyle>
+
+class TsSkinManager;
+
+// One style for the whole application: it skins the parts Qt draws itself (scroll bars so far)
+// when the widget's window is marked skinned and the manager is active, and hands everything
+// else, and every unskinned window, to the plain style beneath.
+class TsSkinStyle : public QProxyStyle {
+public:
+    explicit TsSkinStyle(TsSkinManager* manager, QStyle* base = nullptr);
+
+    // Marks a top-level window as painted by the skin.
+    static void SetWindowSkinned(QWidget* window, bool skinned);
+    bool SkinsWidget(const QWidget* widget) const;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
+
+private:
+    TsSkinManager* manager_;
+};
