@@ -1,6 +1,8 @@
 #include "skin/TsSkinStyle.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <QWidget>
 
@@ -36,6 +38,11 @@ TsScrollBarState BarState(const QStyleOptionSlider& bar) {
 
 TsSkinStyle::TsSkinStyle(TsSkinManager* manager, QStyle* base)
     : QProxyStyle(base), manager_(manager) {}
+
+void TsSkinStyle::Install(TsSkinManager* manager) {
+    QStyle* base = QStyleFactory::create(QApplication::style()->name());
+    QApplication::setStyle(new TsSkinStyle(manager, base));
+}
 
 void TsSkinStyle::SetWindowSkinned(QWidget* window, bool skinned) {
     if (window != nullptr) window->setProperty(kSkinnedProperty, skinned);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QProxyStyle>
 
-class TsSkinManager;
+#include "skin/TsSkinManager.h"
 
 // One style for the whole application: it skins the parts Qt draws itself (scroll bars so far)
 // when the widget's window is marked skinned and the manager is active, and hands everything
@@ -14,10 +15,13 @@ public:
     // Marks a top-level window as painted by the skin.
     static void SetWindowSkinned(QWidget* window, bool skinned);
     bool SkinsWidget(const QWidget* widget) const;
+    // Puts the style over the application's current one, for the windows of manager.
+    static void Install(TsSkinManager* manager);
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
 
 private:
-    TsSkinManager* manager_;
+    // The manager belongs to a window that may go before the application's style does.
+    QPointer<TsSkinManager> manager_;
 };
