@@ -75,6 +75,11 @@ TEST(TsSkinStyle, SkinsScrollBarsOfSkinnedWindowsOnly) {
     state.Value = 50;
     PaintScrollBar(owner, behind, *face, state);
     EXPECT_EQ(image, FaceImage(*face).convertToFormat(QImage::Format_RGB32));
+    // The open parts of the arrow and thumb pieces never show the key colour.
+    int keyed = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) keyed += image.pixel(x, y) == 0xFFFF00FFu;
+    EXPECT_EQ(keyed, 0);
 
     BarWindow unskinned(&style);
     EXPECT_FALSE(style.SkinsWidget(unskinned.bar));

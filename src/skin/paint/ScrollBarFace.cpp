@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
+#include "platform/raster/PixelView.h"
+#include "skin/paint/FacePictures.h"
 #include "skin/paint/PaintFace.h"
 
 namespace {
@@ -33,7 +36,25 @@ void PaintPart(const TsFaceBinding& owner, const BackgroundInfo& parent, TBitmap
     part.SectionIndex = owner.Skin->SectionIndex(section);
     if (part.SectionIndex < 0) return;
     part.CustomColor = false;
+    // What the border mask leaves open shows what lies behind the bar, not the key colour.
+    skinpaint::FillFromParent(face, r, ToCacheInfo(parent));
     PaintControlFace(part, parent, false, face, r, state);
+}
+
+// Corner pictures and masked pieces of the scroll-bar sections keep the key colour where they
+// are open; the bar is blitted whole, so those pixels take the colour behind the bar.
+void ClearKey(TBitmap& face, TColor behind) {
+    if (face.IsEmpty()) return;
+    const raster::TPixelView view = raster::ViewOf(*face.Handle());
+    const auto w = static_cast<std::uint32_t>(face.PixelWidth());
+    std::vector<std::uint32_t> row(w);
+    const std::uint32_t key = raster::ColorWord(kKeyColor), fill = raster::ColorWord(behind);
+    for (int y = 0; y < face.PixelHeight(); ++y) {
+        raster::ReadRow(view, static_cast<std::uint32_t>(y), 0, w, row.data());
+        for (std::uint32_t& p : row)
+            if ((p & raster::kColorMask) == key) p = fill;
+        raster::WriteRow(view, static_cast<std::uint32_t>(y), 0, w, row.data());
+    }
 }
 
 }  // namespace
@@ -64,4 +85,5 @@ void PaintScrollBar(const TsFaceBinding& owner, const BackgroundInfo& parent, TB
               state.Enabled ? state.SecondArrowState : 0);
     PaintPart(owner, parent, face, v ? "SCROLLSLIDERV" : "SCROLLSLIDERH", parts.Thumb,
               state.Enabled ? state.ThumbState : 0);
+    ClearKey(face, parent.BgType == BackgroundInfo::PlainColor ? parent.Color : 0);
 }
