@@ -37,7 +37,7 @@ TsScrollBarState BarState(const QStyleOptionSlider& bar) {
 }  // namespace
 
 TsSkinStyle::TsSkinStyle(TsSkinManager* manager, QStyle* base)
-    : QProxyStyle(base), manager_(manager) {}
+    : QProxyStyle(base), manager_(manager), menus_(manager) {}
 
 void TsSkinStyle::Install(TsSkinManager* manager) {
     QStyle* base = QStyleFactory::create(QApplication::style()->name());
@@ -46,6 +46,10 @@ void TsSkinStyle::Install(TsSkinManager* manager) {
 
 void TsSkinStyle::SetWindowSkinned(QWidget* window, bool skinned) {
     if (window != nullptr) window->setProperty(kSkinnedProperty, skinned);
+}
+
+bool TsSkinStyle::WindowSkinned(const QWidget* window) {
+    return window != nullptr && window->property(kSkinnedProperty).toBool();
 }
 
 bool TsSkinStyle::SkinsWidget(const QWidget* widget) const {
@@ -71,4 +75,38 @@ void TsSkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     behind.Color = FromQColor(option->palette.color(QPalette::Window));
     PaintScrollBar(owner, behind, *face, BarState(*bar));
     painter->drawImage(r.topLeft(), FaceImage(*face));
+}
+
+void TsSkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                QPainter* painter, const QWidget* widget) const {
+    if (menus_.DrawPrimitive(element, option, painter, widget)) return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void TsSkinStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    if (menus_.DrawControl(element, option, painter, widget)) return;
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+int TsSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                             const QWidget* widget) const {
+    if (const auto menu = menus_.PixelMetric(metric, widget)) return *menu;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QSize TsSkinStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                    const QSize& size, const QWidget* widget) const {
+    if (const auto menu = menus_.SizeFromContents(type, option, size, widget)) return *menu;
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void TsSkinStyle::polish(QWidget* widget) {
+    QProxyStyle::polish(widget);
+    menus_.Polish(widget);
+}
+
+void TsSkinStyle::unpolish(QWidget* widget) {
+    menus_.Unpolish(widget);
+    QProxyStyle::unpolish(widget);
 }
