@@ -10,6 +10,7 @@
 
 #include "platform/raster/PixelView.h"
 #include "skin/QtFace.h"
+#include "skin/TsSkinCommand.h"
 #include "skin/TsSkinStyle.h"
 #include "skin/paint/FacePictures.h"
 #include "skin/paint/MenuFace.h"
@@ -281,6 +282,18 @@ void MenuStyle::UpdateShape(QMenu& menu) const {
 
 bool MenuStyle::eventFilter(QObject* watched, QEvent* event) {
     auto* menu = qobject_cast<QMenu*>(watched);
+    if (event->type() == TsSkinCommandEvent::EventType()) {
+        // A new skin, or none, may change every size the style gives: Qt lays menus and bars
+        // out again on a style change. The command stays unanswered; menus are no controls.
+        const int command = static_cast<TsSkinCommandEvent*>(event)->Command;
+        if (command == CmdRefresh || command == CmdRemoveSkin || command == CmdSetNewSkin) {
+            Forget(watched);
+            QEvent changed(QEvent::StyleChange);
+            QCoreApplication::sendEvent(watched, &changed);
+            if (menu != nullptr && menu->isVisible()) UpdateShape(*menu);
+        }
+        return false;
+    }
     switch (event->type()) {
         case QEvent::Show:
         case QEvent::Resize:
