@@ -193,7 +193,10 @@ bool MenuStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter,
     layout.IconStripWidth = IconStripWidth();
     layout.RightToLeft = option->direction == Qt::RightToLeft;
     const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-    TQtSkinText text(menuItem->font);
+    QFont font = menuItem->font;
+    // The default command stands out, as the system menu's Close does.
+    if (menuItem->menuItemType == QStyleOptionMenuItem::DefaultItem) font.setBold(true);
+    TQtSkinText text(font);
     auto face = PaintMenuItem(*manager_->Content(), *background, ToTRect(option->rect), layout,
                               ItemOf(*menuItem, *style, widget), &text);
     if (!face->IsEmpty()) painter->drawImage(option->rect.topLeft(), FaceImage(*face));
