@@ -137,8 +137,7 @@ TBitmap* MenuStyle::Background(const QWidget* widget, const QStyleOption& option
     return cached.Picture.get();
 }
 
-void MenuStyle::DrawBackground(const QStyleOption&, QPainter* painter,
-                               const QWidget* widget) const {
+void MenuStyle::DrawBackground(QPainter* painter, const QWidget* widget) const {
     QStyleOption option;
     option.initFrom(widget);
     TBitmap* background = Background(widget, option);
@@ -154,7 +153,7 @@ bool MenuStyle::DrawPrimitive(QStyle::PrimitiveElement element, const QStyleOpti
         case QStyle::PE_FrameMenu:
         case QStyle::PE_PanelMenuBar:
             if (!SkinsMenu(widget)) return false;
-            DrawBackground(*option, painter, widget);
+            DrawBackground(painter, widget);
             return true;
         default:
             return false;
@@ -173,7 +172,7 @@ bool MenuStyle::DrawControl(QStyle::ControlElement element, const QStyleOption* 
         case QStyle::CE_MenuBarEmptyArea:
         case QStyle::CE_MenuHMargin:
         case QStyle::CE_MenuVMargin:
-            DrawBackground(*option, painter, widget);
+            DrawBackground(painter, widget);
             return true;
         default:
             return false;

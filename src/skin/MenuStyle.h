@@ -51,7 +51,7 @@ private:
     // The pop-up's background, or the menu bar's strip, at the widget's size; built once per
     // showing of the widget.
     TBitmap* Background(const QWidget* widget, const QStyleOption& option) const;
-    void DrawBackground(const QStyleOption& option, QPainter* painter, const QWidget* widget) const;
+    void DrawBackground(QPainter* painter, const QWidget* widget) const;
     bool DrawMenuItem(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     bool DrawMenuBarItem(const QStyleOption* option, QPainter* painter,
                          const QWidget* widget) const;

@@ -248,6 +248,19 @@ TEST_F(InternalPopup, CheckedItemsShowTheGlyphOrAPressedFrameAroundTheirIcon) {
     EXPECT_EQ(At(*checked, 4, top + 3), 0x0000FFu);
 }
 
+TEST_F(InternalPopup, SubMenuItemsPointTheirArrowAwayFromTheText) {
+    TsMenuItem item;
+    EXPECT_EQ(At(*Item(item), 110, 11), kMenu);
+    item.SubMenu = true;
+    auto face = Item(item);
+    // The arrow's widest column stands 8 pixels inside the item's right end, in the caption's
+    // colour; its tip three pixels further in.
+    EXPECT_EQ(At(*face, 110, 11), MenuTextColor(*skin, true, false));
+    EXPECT_EQ(At(*face, 107, 11), MenuTextColor(*skin, true, false));
+    EXPECT_EQ(At(*face, 111, 11), kMenu);
+    EXPECT_EQ(At(*face, 106, 11), kMenu);
+}
+
 TEST_F(InternalPopup, BadSizesDrawNothingAndNeverRaise) {
     TsMenuItem item;
     item.Caption = "x";
