@@ -34,6 +34,7 @@
 #include "skin/TsMemo.h"
 #include "skin/TsPanel.h"
 #include "skin/TsStatusBar.h"
+#include "skin/TsSystemMenu.h"
 #include "skin/paint/TsAlphaImageList.h"
 
 namespace {
@@ -58,6 +59,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     ConnectEvents();
     SetTabOrders();
     new TMenuShortcutGuard(*this);
+    // Alt+Space opens the system menu at the window's top-left corner, as the title icon does.
+    auto* systemMenuKey = new QAction(this);
+    systemMenuKey->setObjectName(QStringLiteral("SystemMenuKey"));
+    systemMenuKey->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Space));
+    addAction(systemMenuKey);
+    connect(systemMenuKey, &QAction::triggered, this,
+            [this] { TsSystemMenu::Popup(this, frameGeometry().topLeft()); });
     SetMainWindow(this);
     FormCreate();
 }

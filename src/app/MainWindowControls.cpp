@@ -23,6 +23,7 @@
 #include "skin/TsMemo.h"
 #include "skin/TsPanel.h"
 #include "skin/TsSkinManager.h"
+#include "skin/TsSkinStyle.h"
 #include "skin/TsStatusBar.h"
 #include "skin/data/SkinLoading.h"
 #include "skin/paint/TsAlphaImageList.h"
@@ -126,6 +127,8 @@ void TMainForm::CreateWindowProperties() {
     sSavePictureDialog1 = std::make_unique<TsSavePictureDialog>(this);
     // The end of reading the form data: the skin reaches every control now that all exist.
     sSkinManager1->EndLoading();
+    TsSkinStyle::Install(sSkinManager1);
+    TsSkinStyle::SetWindowSkinned(this, true);
 }
 
 void TMainForm::CreateImageList() {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QMenu>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -13,8 +16,10 @@
 #include "skin/TsGroupBox.h"
 #include "skin/TsLabel.h"
 #include "skin/TsLabelFX.h"
+#include "skin/TsMemo.h"
 #include "skin/TsSkinManager.h"
 #include "skin/TsStatusBar.h"
+#include "skin/TsSystemMenu.h"
 #include "skin/data/SkinLoading.h"
 #include "skin/paint/FacePictures.h"
 #include "skin/paint/PaintFace.h"
@@ -137,6 +142,27 @@ TEST_F(MainWindowSkinTest, StatusBarIsLaidOutAgainWhenTheLinkChangesWidth) {
     followsTheRules("larger font");
     EXPECT_EQ(bar.PanelWidth(2), third - (link.width() - skinned));
     EXPECT_EQ(DividerColumns(bar), DividersAtPanelEnds(bar));
+}
+
+TEST_F(MainWindowSkinTest, MenusAreSkinnedAndAltSpaceOpensTheSystemMenuAtTheCorner) {
+    for (QMenu* menu : {form.FileSave, form.Edit1, form.MenuitemHelp}) {
+        EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_MenuVMargin, nullptr, menu), 3);
+        EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu), 1);
+    }
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    // The key reaches the window even from the data field, which keeps most keys to itself.
+    form.sMemoText->setFocus();
+    QTest::keyClick(form.sMemoText, Qt::Key_Space, Qt::AltModifier);
+    auto* systemMenu = form.findChild<TsSystemMenu*>();
+    ASSERT_NE(systemMenu, nullptr);
+    EXPECT_TRUE(systemMenu->isVisible());
+    EXPECT_EQ(systemMenu->pos(), form.frameGeometry().topLeft());
+    EXPECT_FALSE(systemMenu->Restore->isEnabled());
+    EXPECT_TRUE(systemMenu->Close->isEnabled());
+    EXPECT_EQ(systemMenu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, systemMenu), 1);
+    systemMenu->hide();
 }
 
 }  // namespace

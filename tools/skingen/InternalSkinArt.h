@@ -14,4 +14,7 @@ TArtCanvas DrawComboArrow();                       // 13 x 13 RGBA
 TArtCanvas DrawGlow();                             // 32 x 32 RGBA, the button edge 8 pixels in
 TArtCanvas DrawExtendedBorder();                   // 928 x 295 RGBA: inactive and active cells
 
+// The pop-up border and the menu separator, drawn into the master bitmap.
+void DrawMenuArt(TArtCanvas& master);
+
 }  // namespace skingen

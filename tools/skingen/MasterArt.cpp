@@ -201,6 +201,7 @@ TArtCanvas DrawMasterBitmap() {
     DrawGlyphs(master);
     DrawSlidersAndTabs(master);
     DrawDivider(master);
+    DrawMenuArt(master);
     return master;
 }
 

@@ -1,5 +1,7 @@
 #include "skin/paint/ConstIndexCache.h"
 
+#include "skin/paint/MenuFace.h"
+
 namespace {
 
 int Mask(const TsSkinContent& skin, int section, const char* name, const char* key) {
@@ -19,6 +21,7 @@ TsConstIndexCache BuildConstIndexCache(TsSkinContent& skin) {
     cache.ComboArrow = Mask(skin, skin.SectionIndex("COMBOBOX"), "COMBOBOX", "GLYPHMASK");
     cache.UpDownBtn = skin.SectionIndex("UPDOWNBTN");
     cache.WebButton = skin.SectionIndex("WEBBUTTON");
+    cache.MenuBorderWidth = PopupBorderWidth(skin);
     for (std::size_t i = 0; i < skin.GeneralData.size(); ++i) {
         TsGeneralData& section = skin.GeneralData[i];
         if (section.ClassName == kGlobalInfoSection) continue;

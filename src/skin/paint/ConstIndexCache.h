@@ -14,6 +14,8 @@ struct TsConstIndexCache {
     int ComboArrow = -1;
     int UpDownBtn = -1;
     int WebButton = -1;
+    // The skinned pop-ups' border width (PopupBorderWidth), known again after every load.
+    int MenuBorderWidth = 0;
 };
 
 // Fills the cache and every section's own border-mask, corner-picture and texture indexes.

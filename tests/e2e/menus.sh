@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Skinned menus on a real X server. The File menu opens as a pop-up painted from the skin (the
+# icon strip's colour), shaped by its border's corners (a corner pixel still shows what lies
+# below), and the item under the pointer takes the skin's hot colour; the Edit and Help menus
+# follow. Alt+Space opens the system menu at the window's top-left corner, and its Close item
+# ends the program. Screenshots of each are kept in the build folder's e2e/ folder.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_setup
+
+store="$E2E_TMP/store"
+mkdir -p "$store/Orvanti"
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\r\n"Version"="1.0"\r\n"Website"="http://localhost:8421/vexmora.html"\r\n' \
+  >"$store/Orvanti/Vexmora.reg"
+export XDG_CONFIG_DIRS="$store"
+
+# The internal skin's colours: the icon strip (ICOLINE), the pop-up and its items (MAINMENU,
+# MENUITEM) and the hot item (MENUITEM's HOTCOLOR).
+strip=202020 face=262626 hot=2868B4
+shots="$VEXMORA_BUILD/e2e"
+
+# geometry WINDOW: prints "x y width height" of the window.
+geometry() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '
+    /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2}
+    END {print x, y, w, h}'
+}
+
+# colour_at X Y [FILE]: the pixel's colour as six hex digits, from the file or the screen now.
+colour_at() {
+  local file=${3:-}
+  if [ -z "$file" ]; then
+    file="$E2E_TMP/now.png"
+    e2e_screenshot "$file"
+  fi
+  convert "$file" -format "%[hex:p{$1,$2}]" info: | cut -c1-6 | tr 'a-f' 'A-F'
+}
+
+# popup_open [NOT]: a visible window of the program other than the main window (and other than
+# NOT) is mapped; sets popup to its id and px py pw ph to its geometry.
+popup_open() {
+  local id
+  for id in $(xdotool search --onlyvisible --class vexmora 2>/dev/null || true); do
+    [ "$id" != "$main" ] && [ "$id" != "${1:-}" ] || continue
+    popup=$id
+    read -r px py pw ph < <(geometry "$id")
+    return 0
+  done
+  return 1
+}
+
+no_popup() { ! popup_open; }
+
+# hot_at X Y: the pixel has the hot colour now.
+hot_at() { [ "$(colour_at "$1" "$2")" = "$hot" ]; }
+
+# hover_item NAME INDEX: moves the pointer over the pop-up's item INDEX (items are at least 22
+# pixels high, under the 1-pixel border and 3 pixels of margin) and waits until it is hot.
+hover_item() {
+  local y=$((py + 4 + 22 * $2 + 11))
+  xdotool mousemove "$((px + pw / 2))" "$y"
+  e2e_wait_until "the hot colour on the $1 menu's item $2" 30 hot_at "$((px + pw - 6))" "$y"
+}
+
+e2e_start "$VEXMORA_BIN/vexmora"
+program=$E2E_LAST_PID
+main=$(e2e_wait_window Vexmora 60)
+e2e_wait_focus "$main"
+read -r mx my mw mh < <(geometry "$main")
+e2e_screenshot "$E2E_TMP/before.png"
+
+# The File menu, opened by a click on its title in the menu bar.
+xdotool mousemove "$((mx + 15))" "$((my + 10))" click 1
+e2e_wait_until "the File menu to open" 30 popup_open
+file_menu=$popup
+[ "$px" -ge "$mx" ] && [ "$py" -gt "$my" ] || fail "File menu at $px,$py, not below the menu bar"
+hover_item File 1
+e2e_screenshot "$shots/menus-file.png"
+[ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/menus-file.png")" = "$strip" ] ||
+  fail "the File menu's icon strip is not the skin's colour"
+[ "$(colour_at "$px" "$py" "$shots/menus-file.png")" = "$(colour_at "$px" "$py" "$E2E_TMP/before.png")" ] ||
+  fail "the File menu's top-left corner is not cut away"
+
+# Edit and Help: the next titles, reached with the arrow key from the open menu.
+for name in Edit Help; do
+  xdotool key Right
+  e2e_wait_until "the $name menu to open" 30 popup_open "$file_menu"
+  file_menu=$popup
+  hover_item "$name" 0
+  e2e_screenshot "$shots/menus-$(tr 'A-Z' 'a-z' <<<"$name").png"
+done
+
+xdotool key Escape
+e2e_wait_until "the menus to close" 30 no_popup
+# The menu bar keeps the keyboard until a second Escape.
+xdotool key Escape
+e2e_wait_focus "$main"
+
+# The system menu through Alt+Space, at the window's top-left corner.
+xdotool key alt+space
+e2e_wait_until "the system menu to open" 30 popup_open
+[ "$px" -eq "$mx" ] && [ "$py" -eq "$my" ] ||
+  fail "system menu at $px,$py, not at the window's corner $mx,$my"
+hover_item system 1
+e2e_screenshot "$shots/menus-system.png"
+[ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/menus-system.png")" = "$strip" ] ||
+  fail "the system menu's icon strip is not the skin's colour"
+[ "$(colour_at "$((px + pw - 6))" "$((py + 4 + 11))" "$shots/menus-system.png")" = "$face" ] ||
+  fail "the system menu's items are not the skin's colour"
+
+# Its last item, Close, ends the program.
+xdotool mousemove "$((px + pw / 2))" "$((py + ph - 4 - 11))" click 1
+program_ended() { ! kill -0 "$program" 2>/dev/null; }
+e2e_wait_until "the program to end after Close" 30 program_ended
+echo "e2e: menus and system menu drawn from the skin; screenshots in $shots/menus-*.png"
