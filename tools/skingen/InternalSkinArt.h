@@ -14,4 +14,16 @@ TArtCanvas DrawComboArrow();                       // 13 x 13 RGBA
 TArtCanvas DrawGlow();                             // 32 x 32 RGBA, the button edge 8 pixels in
 TArtCanvas DrawExtendedBorder();                   // 928 x 295 RGBA: inactive and active cells
 
+// The scroll-bar arrows in the master bitmap: up, down, left and right strips of three 11 x 11
+// cells each, side by side from (172, 80), their mask row below them.
+inline constexpr int kScrollArrowLeft = 172;
+inline constexpr int kScrollArrowTop = 80;
+inline constexpr int kScrollArrowCell = 11;
+void DrawScrollArrows(TArtCanvas& master);
+// The tooltips' frame in the master bitmap: 3 x 3 at (172, 70), a one-pixel border round a
+// middle that is left to the tip's colour.
+inline constexpr int kHintFrameLeft = 172;
+inline constexpr int kHintFrameTop = 70;
+void DrawHintFrame(TArtCanvas& master);
+
 }  // namespace skingen

@@ -201,6 +201,8 @@ TArtCanvas DrawMasterBitmap() {
     DrawGlyphs(master);
     DrawSlidersAndTabs(master);
     DrawDivider(master);
+    DrawScrollArrows(master);
+    DrawHintFrame(master);
     return master;
 }
 
