@@ -3,9 +3,11 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPainter>
+#include <algorithm>
 
 #include "skin/QtFace.h"
 #include "skin/StyleFaces.h"
+#include "skin/paint/FacePictures.h"
 
 namespace combopopupstyle {
 
@@ -82,6 +84,17 @@ bool DrawControl(TsSkinContent& skin, QStyle::ControlElement element, const QSty
     painter->drawImage(option->rect.topLeft(), face,
                        QRect(origin + option->rect.topLeft(), option->rect.size()));
     return true;
+}
+
+std::optional<int> Metric(const TsSkinContent& skin, QStyle::PixelMetric metric,
+                          const QWidget* widget) {
+    if (metric != QStyle::PM_DefaultFrameWidth || widget == nullptr || !widget->isWindow() ||
+        ComboOf(widget) == nullptr)
+        return std::nullopt;
+    const int section = skin.SectionIndex(kList);
+    const TsMaskData* border =
+        skinpaint::MaskAt(skin, skin.FindMaskIndex(section, kList, "BORDERSMASK"));
+    return std::clamp(border == nullptr ? 0 : border->MarginLeft / 2, 1, 4);
 }
 
 std::optional<QStyleOptionViewItem> ItemOption(const TsSkinContent& skin,

@@ -25,6 +25,10 @@ bool DrawPrimitive(TsSkinContent& skin, QStyle::PrimitiveElement element,
                    const QStyleOption* option, QPainter* painter, const QWidget* widget);
 bool DrawControl(TsSkinContent& skin, QStyle::ControlElement element, const QStyleOption* option,
                  QPainter* painter, const QWidget* widget);
+// The list window's frame: half the COMBOBOX border's left margin (at least 1, at most 4), so
+// that the lines keep clear of the border's rounded corners.
+std::optional<int> Metric(const TsSkinContent& skin, QStyle::PixelMetric metric,
+                          const QWidget* widget);
 // A list line's option with the skin's text colours, for the plain style to lay out and draw
 // its text; nullopt for anything but a line of a combo box's list.
 std::optional<QStyleOptionViewItem> ItemOption(const TsSkinContent& skin,

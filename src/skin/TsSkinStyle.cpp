@@ -69,8 +69,10 @@ QRect TsSkinStyle::subControlRect(ComplexControl control, const QStyleOptionComp
 
 int TsSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                              const QWidget* widget) const {
-    if (const TsSkinContent* skin = SkinFor(widget))
+    if (const TsSkinContent* skin = SkinFor(widget)) {
         if (const auto value = scrollbarstyle::Metric(*skin, metric, option)) return *value;
+        if (const auto value = combopopupstyle::Metric(*skin, metric, widget)) return *value;
+    }
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
