@@ -60,16 +60,21 @@ bool Draw(TsSkinContent& skin, QStyle::ComplexControl control, const QStyleOptio
     const QStyleOptionSlider* bar = BarOf(control, option);
     if (bar == nullptr || painter == nullptr) return false;
     const QRect r = option->rect;
-    auto face = skinpaint::NewFacePicture(r.width(), r.height());
-    if (face->IsEmpty()) return true;
-    TsFaceBinding owner;
-    owner.Skin = &skin;
-    BackgroundInfo behind;
-    behind.BgType = BackgroundInfo::PlainColor;
-    behind.Color = FromQColor(option->palette.color(QPalette::Window));
-    PaintScrollBar(owner, behind, *face, BarState(skin, *bar));
-    painter->drawImage(r.topLeft(), FaceImage(*face));
-    return true;
+    try {
+        auto face = skinpaint::NewFacePicture(r.width(), r.height());
+        if (face->IsEmpty()) return true;
+        TsFaceBinding owner;
+        owner.Skin = &skin;
+        BackgroundInfo behind;
+        behind.BgType = BackgroundInfo::PlainColor;
+        behind.Color = FromQColor(option->palette.color(QPalette::Window));
+        PaintScrollBar(owner, behind, *face, BarState(skin, *bar));
+        painter->drawImage(r.topLeft(), FaceImage(*face));
+        return true;
+    } catch (...) {
+        // Painting never raises: a bar whose face cannot be had is drawn the plain way.
+        return false;
+    }
 }
 
 std::optional<QRect> PartRect(const TsSkinContent& skin, QStyle::ComplexControl control,

@@ -19,15 +19,20 @@ QImage SectionFace(TsSkinContent& skin, const char* section, QSize size, int sta
     binding.Skin = &skin;
     binding.SectionIndex = skin.SectionIndex(section);
     if (binding.SectionIndex < 0) return {};
-    auto face = skinpaint::NewFacePicture(size.width(), size.height());
-    if (face->IsEmpty()) return {};
-    BackgroundInfo parent;
-    parent.BgType = BackgroundInfo::PlainColor;
-    parent.Color = behind;
-    const TRect all{0, 0, size.width(), size.height()};
-    skinpaint::FillArea(*face, all, behind);
-    PaintControlFace(binding, parent, true, *face, all, state);
-    return FaceImage(*face);
+    try {
+        auto face = skinpaint::NewFacePicture(size.width(), size.height());
+        if (face->IsEmpty()) return {};
+        BackgroundInfo parent;
+        parent.BgType = BackgroundInfo::PlainColor;
+        parent.Color = behind;
+        const TRect all{0, 0, size.width(), size.height()};
+        skinpaint::FillArea(*face, all, behind);
+        PaintControlFace(binding, parent, true, *face, all, state);
+        return FaceImage(*face);
+    } catch (...) {
+        // Painting never raises: a face that cannot be had leaves the plain style to draw.
+        return {};
+    }
 }
 
 QColor SectionFontColour(const TsSkinContent& skin, const char* section, int state,

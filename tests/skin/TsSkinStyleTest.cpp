@@ -200,6 +200,11 @@ TEST_F(SkinStyle, TheDropDownListOfASkinnedComboShowsTheListAndSelectionFaces) {
     EXPECT_EQ(skinned.LinePixel(list, 2), kSelection);
     EXPECT_EQ(skinned.LinePixel(list, 0), kList);
     EXPECT_EQ(skinned.LinePixel(list, 3), kList);
+    // The lines keep clear of the border's rounded corners; the plain list's frame is thinner.
+    const auto inset = [](ComboWindow& w) {
+        return w.combo->view()->mapTo(w.combo->view()->window(), QPoint(0, 0)).x();
+    };
+    EXPECT_EQ(inset(skinned), 2);
     // The face's border runs round the list.
     EXPECT_NE(list.pixel(0, list.height() / 2), kList);
     EXPECT_NE(list.pixel(list.width() / 2, list.height() - 1), kList);
@@ -208,6 +213,7 @@ TEST_F(SkinStyle, TheDropDownListOfASkinnedComboShowsTheListAndSelectionFaces) {
     const QImage plainList = unskinned.DropDown();
     EXPECT_NE(unskinned.LinePixel(plainList, 2), kSelection);
     EXPECT_NE(unskinned.LinePixel(plainList, 0), kList);
+    EXPECT_LT(inset(unskinned), 2);
 
     manager->SetActive(false);
     const QImage off = skinned.DropDown();
