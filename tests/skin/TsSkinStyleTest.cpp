@@ -150,6 +150,19 @@ TEST_F(SkinStyle, ScrollBarSizesAndPartsFollowTheSkinInSkinnedWindowsOnly) {
     EXPECT_EQ(
         style.hitTestComplexControl(QStyle::CC_ScrollBar, &option, QPoint(8, 110), skinned.bar),
         QStyle::SC_ScrollBarAddLine);
+    // The thumb's first and last rows and the rows beside them, where the plain style's thumb
+    // lies elsewhere.
+    const auto hit = [&](int y) {
+        return style.hitTestComplexControl(QStyle::CC_ScrollBar, &option, QPoint(8, y),
+                                           skinned.bar);
+    };
+    EXPECT_EQ(hit(50), QStyle::SC_ScrollBarSubPage);
+    EXPECT_EQ(hit(51), QStyle::SC_ScrollBarSlider);
+    EXPECT_EQ(hit(67), QStyle::SC_ScrollBarSlider);
+    EXPECT_EQ(hit(68), QStyle::SC_ScrollBarAddPage);
+    EXPECT_NE(plain->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                    unskinned.bar),
+              QRect(0, 51, 16, 17));
     EXPECT_EQ(part(QStyle::SC_ScrollBarSubLine, unskinned.bar),
               plain->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine,
                                     unskinned.bar));
