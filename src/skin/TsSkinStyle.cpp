@@ -1,37 +1,27 @@
 #include "skin/TsSkinStyle.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QStyleFactory>
-#include <QStyleOptionSlider>
 #include <QWidget>
 
-#include "skin/QtFace.h"
+#include "skin/ComboPopupStyle.h"
+#include "skin/ScrollBarStyle.h"
+#include "skin/TipStyle.h"
 #include "skin/TsSkinManager.h"
-#include "skin/paint/FacePictures.h"
-#include "skin/paint/ScrollBarFace.h"
 
 namespace {
 
 constexpr const char* kSkinnedProperty = "vexmoraSkinned";
 
-int PartState(const QStyleOptionSlider& bar, QStyle::SubControl part) {
-    if (bar.activeSubControls != part) return 0;
-    return (bar.state & QStyle::State_Sunken) ? 2 : 1;
-}
-
-TsScrollBarState BarState(const QStyleOptionSlider& bar) {
-    TsScrollBarState s;
-    s.Vertical = bar.orientation == Qt::Vertical;
-    s.Minimum = bar.minimum;
-    s.Maximum = bar.maximum;
-    s.PageStep = bar.pageStep;
-    s.Value = bar.sliderPosition;
-    s.Enabled = (bar.state & QStyle::State_Enabled) != 0;
-    s.FirstArrowState = PartState(bar, QStyle::SC_ScrollBarSubLine);
-    s.SecondArrowState = PartState(bar, QStyle::SC_ScrollBarAddLine);
-    s.ThumbState = PartState(bar, QStyle::SC_ScrollBarSlider);
-    return s;
+// The window whose mark counts for a widget. Drop-down lists, menus and tooltips are windows
+// of their own that Qt makes children of the widget they drop from or explain; they take the
+// mark of that widget's window.
+const QWidget* MarkedWindow(const QWidget* widget) {
+    const QWidget* window = widget->window();
+    while (window != nullptr && window->parentWidget() != nullptr &&
+           (window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip))
+        window = window->parentWidget()->window();
+    return window;
 }
 
 }  // namespace
@@ -45,7 +35,12 @@ void TsSkinStyle::Install(TsSkinManager* manager) {
 }
 
 void TsSkinStyle::SetWindowSkinned(QWidget* window, bool skinned) {
-    if (window != nullptr) window->setProperty(kSkinnedProperty, skinned);
+    if (window == nullptr) return;
+    window->setProperty(kSkinnedProperty, skinned);
+    // Sizes the style gives (a scroll bar's thickness) change with the mark.
+    QEvent change(QEvent::StyleChange);
+    QApplication::sendEvent(window, &change);
+    for (QWidget* child : window->findChildren<QWidget*>()) QApplication::sendEvent(child, &change);
 }
 
 bool TsSkinStyle::WindowSkinned(const QWidget* window) {
@@ -54,56 +49,70 @@ bool TsSkinStyle::WindowSkinned(const QWidget* window) {
 
 bool TsSkinStyle::SkinsWidget(const QWidget* widget) const {
     if (widget == nullptr || manager_ == nullptr || manager_->Content() == nullptr) return false;
-    const QWidget* window = widget->window();
+    const QWidget* window = MarkedWindow(widget);
     return window != nullptr && window->property(kSkinnedProperty).toBool();
+}
+
+TsSkinContent* TsSkinStyle::SkinFor(const QWidget* widget) const {
+    return SkinsWidget(widget) ? manager_->Content() : nullptr;
 }
 
 void TsSkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                      QPainter* painter, const QWidget* widget) const {
-    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
-    if (control != CC_ScrollBar || bar == nullptr || !SkinsWidget(widget)) {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
-        return;
-    }
-    const QRect r = option->rect;
-    auto face = skinpaint::NewFacePicture(r.width(), r.height());
-    if (face->IsEmpty()) return;
-    TsFaceBinding owner;
-    owner.Skin = manager_->Content();
-    BackgroundInfo behind;
-    behind.BgType = BackgroundInfo::PlainColor;
-    behind.Color = FromQColor(option->palette.color(QPalette::Window));
-    PaintScrollBar(owner, behind, *face, BarState(*bar));
-    painter->drawImage(r.topLeft(), FaceImage(*face));
+    TsSkinContent* skin = SkinFor(widget);
+    if (skin != nullptr && scrollbarstyle::Draw(*skin, control, option, painter)) return;
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
+QRect TsSkinStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                  SubControl part, const QWidget* widget) const {
+    if (const TsSkinContent* skin = SkinFor(widget))
+        if (const auto r = scrollbarstyle::PartRect(*skin, control, option, part)) return *r;
+    return QProxyStyle::subControlRect(control, option, part, widget);
+}
+
+int TsSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                             const QWidget* widget) const {
+    if (const TsSkinContent* skin = SkinFor(widget)) {
+        if (const auto value = scrollbarstyle::Metric(*skin, metric, option)) return *value;
+        if (const auto value = combopopupstyle::Metric(*skin, metric, widget)) return *value;
+    }
+    if (const auto menu = menus_.PixelMetric(metric, widget)) return *menu;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+// A combo box's list is a pop-up too: its family goes before the menus'.
 void TsSkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
+    if (TsSkinContent* skin = SkinFor(widget)) {
+        if (combopopupstyle::DrawPrimitive(*skin, element, option, painter, widget)) return;
+        if (tipstyle::Draw(*skin, element, option, painter, widget)) return;
+    }
     if (menus_.DrawPrimitive(element, option, painter, widget)) return;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void TsSkinStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
+    if (TsSkinContent* skin = SkinFor(widget)) {
+        if (combopopupstyle::DrawControl(*skin, element, option, painter, widget)) return;
+        if (const auto item = combopopupstyle::ItemOption(*skin, element, option, widget))
+            return QProxyStyle::drawControl(element, &*item, painter, widget);
+    }
     if (menus_.DrawControl(element, option, painter, widget)) return;
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
-int TsSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
-                             const QWidget* widget) const {
-    if (const auto menu = menus_.PixelMetric(metric, widget)) return *menu;
-    return QProxyStyle::pixelMetric(metric, option, widget);
+void TsSkinStyle::polish(QWidget* widget) {
+    QProxyStyle::polish(widget);
+    if (const TsSkinContent* skin = SkinFor(widget)) tipstyle::Polish(*skin, widget);
+    menus_.Polish(widget);
 }
 
 QSize TsSkinStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                     const QSize& size, const QWidget* widget) const {
     if (const auto menu = menus_.SizeFromContents(type, option, size, widget)) return *menu;
     return QProxyStyle::sizeFromContents(type, option, size, widget);
-}
-
-void TsSkinStyle::polish(QWidget* widget) {
-    QProxyStyle::polish(widget);
-    menus_.Polish(widget);
 }
 
 void TsSkinStyle::unpolish(QWidget* widget) {

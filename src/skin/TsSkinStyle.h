@@ -6,9 +6,10 @@
 #include "skin/MenuStyle.h"
 #include "skin/TsSkinManager.h"
 
-// One style for the whole application: it skins the parts Qt draws itself (scroll bars so far)
-// when the widget's window is marked skinned and the manager is active, and hands everything
-// else, and every unskinned window, to the plain style beneath.
+// One style for the whole application: it skins the parts Qt draws itself (scroll bars, the
+// drop-down lists of combo boxes, tooltips) when the widget's window is marked skinned and the
+// manager is active, and hands everything else, and every unskinned window, to the plain style
+// beneath. Each family of parts lives in a file of its own; this class only dispatches.
 class TsSkinStyle : public QProxyStyle {
 public:
     explicit TsSkinStyle(TsSkinManager* manager, QStyle* base = nullptr);
@@ -22,6 +23,8 @@ public:
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -36,6 +39,9 @@ public:
     void unpolish(QWidget* widget) override;
 
 private:
+    // The skin that paints the widget; nullptr when the plain style does.
+    TsSkinContent* SkinFor(const QWidget* widget) const;
+
     // The manager belongs to a window that may go before the application's style does.
     QPointer<TsSkinManager> manager_;
     MenuStyle menus_;

@@ -6,7 +6,7 @@
 // Rectangles and sizes match the references in src/skin/data/internal/Options.dat.
 namespace skingen {
 
-TArtCanvas DrawMasterBitmap();  // 306 x 102, opaque, magenta where nothing is drawn
+TArtCanvas DrawMasterBitmap();  // 306 x 128, opaque, magenta where nothing is drawn
 TArtCanvas DrawButtonHuge();    // 288 x 192: three 96 x 96 cells above their mask row
 enum class TCaptionGlyph { Close, Maximize, Minimize };
 TArtCanvas DrawCaptionGlyph(TCaptionGlyph glyph);  // 30 x 30 RGBA
@@ -16,5 +16,16 @@ TArtCanvas DrawExtendedBorder();                   // 928 x 295 RGBA: inactive a
 
 // The pop-up border and the menu separator, drawn into the master bitmap.
 void DrawMenuArt(TArtCanvas& master);
+// The scroll-bar arrows in the master bitmap: up, down, left and right strips of three 11 x 11
+// cells each, side by side from (172, 80), their mask row below them.
+inline constexpr int kScrollArrowLeft = 172;
+inline constexpr int kScrollArrowTop = 80;
+inline constexpr int kScrollArrowCell = 11;
+void DrawScrollArrows(TArtCanvas& master);
+// The tooltips' frame in the master bitmap: 3 x 3 at (172, 70), a one-pixel border round a
+// middle that is left to the tip's colour.
+inline constexpr int kHintFrameLeft = 172;
+inline constexpr int kHintFrameTop = 70;
+void DrawHintFrame(TArtCanvas& master);
 
 }  // namespace skingen

@@ -194,7 +194,7 @@ void DrawDivider(TArtCanvas& master) {
 }  // namespace
 
 TArtCanvas DrawMasterBitmap() {
-    TArtCanvas master(306, 102, kKey);
+    TArtCanvas master(306, 128, kKey);
     DrawButtonStrip(master);
     DrawFrame(master, 104, kPanel, Rgb(72, 72, 72));
     DrawFrame(master, 120, Rgb(40, 40, 40), Rgb(28, 28, 28));
@@ -202,6 +202,8 @@ TArtCanvas DrawMasterBitmap() {
     DrawSlidersAndTabs(master);
     DrawDivider(master);
     DrawMenuArt(master);
+    DrawScrollArrows(master);
+    DrawHintFrame(master);
     return master;
 }
 

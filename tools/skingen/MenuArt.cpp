@@ -10,7 +10,7 @@ namespace {
 // keeps only a one-pixel line (its uniform margin), and its window is cut where the corners
 // hold the key colour.
 void DrawPopupBorder(TArtCanvas& master) {
-    PlaceMaskedCell(master, 290, 76, 12, 4, Rgb(74, 74, 74));
+    PlaceMaskedCell(master, 290, 104, 12, 4, Rgb(74, 74, 74));
 }
 
 // DIVIDERV's border mask: three columns, four rows above their mask rows; the two middle rows

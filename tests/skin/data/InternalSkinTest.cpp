@@ -45,7 +45,7 @@ TEST_F(InternalSkin, HasItsNineEntries) {
     EXPECT_TRUE(content_->Warnings.empty()) << content_->Warnings.front();
     ASSERT_NE(content_->MasterBitmap, nullptr);
     EXPECT_EQ(content_->MasterBitmap->PixelWidth(), 306);
-    EXPECT_EQ(content_->MasterBitmap->PixelHeight(), 102);
+    EXPECT_EQ(content_->MasterBitmap->PixelHeight(), 128);
     const auto size = [](const TsMaskData& m) {
         return std::make_pair(m.Bmp->PixelWidth(), m.Bmp->PixelHeight());
     };
