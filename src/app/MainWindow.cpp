@@ -33,6 +33,7 @@
 #include "skin/TsLabelFX.h"
 #include "skin/TsMemo.h"
 #include "skin/TsPanel.h"
+#include "skin/TsSkinProvider.h"
 #include "skin/TsStatusBar.h"
 #include "skin/paint/TsAlphaImageList.h"
 
@@ -187,9 +188,13 @@ void TMainForm::ShowVideoTutorial() {
     VideoTutorial1->setVisible(true);
 }
 
+QSize TMainForm::OuterSize() const {
+    return sSkinProvider1 ? sSkinProvider1->OuterSizeOf(size()) : frameGeometry().size();
+}
+
 void TMainForm::ApplyStatusBarLayout() {
     const auto placement =
-        LayoutRules::PlaceStatusBar(frameGeometry().width(), sStatusBar1->PanelWidth(0),
+        LayoutRules::PlaceStatusBar(OuterSize().width(), sStatusBar1->PanelWidth(0),
                                     sStatusBar1->PanelWidth(1), sLabelFXWebpage->width());
     sLabelFXWebpage->move(placement.linkLeft, sLabelFXWebpage->y());
     sStatusBar1->SetPanelWidth(2, placement.thirdPanelWidth);
