@@ -199,9 +199,12 @@ void TsSkinProvider::Paint() {
 }
 
 void TsSkinProvider::PaintCaption(QPainter& painter) {
-    const TRect iconRect = PlaceTitleIcon(values_, layout_, kIconSide);
+    TRect iconRect = PlaceTitleIcon(values_, layout_, kIconSide);
     const QIcon icon = form_.windowIcon();
-    if (ShowAppIcon && !icon.isNull()) icon.paint(&painter, ToQRect(iconRect));
+    if (ShowAppIcon && !icon.isNull())
+        icon.paint(&painter, ToQRect(iconRect));
+    else
+        iconRect.right = iconRect.left - kCaptionGap;  // the caption takes the icon's place
     QString caption = AddedTitle.ShowMainCaption ? form_.windowTitle() : QString();
     if (!AddedTitle.Text.isEmpty()) caption += AddedTitle.Text;
     if (caption.isEmpty()) return;

@@ -217,3 +217,9 @@ e2e_geometry() {
     /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2}
     END {print x, y, w, h}'
 }
+
+# The skinned frame the program draws when no compositor runs: the standard frame, 8 pixels at
+# the sides and the bottom, 31 at the top (border and title bar). Points of the client area
+# are given from the window's corner, so they lie that much further in.
+E2E_FRAME_LEFT=8
+E2E_FRAME_TOP=31

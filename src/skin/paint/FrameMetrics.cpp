@@ -8,8 +8,6 @@
 
 namespace {
 
-// Room left between the icon, the caption text and the buttons.
-constexpr int kCaptionGap = 6;
 // The side of a caption button whose picture the skin lacks.
 constexpr int kDefaultButtonSide = 20;
 

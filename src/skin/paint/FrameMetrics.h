@@ -103,6 +103,8 @@ std::vector<TsCaptionButtonPlace> PlaceCaptionButtons(const TsSkinContent& skin,
 
 // The window icon's place: a square of that side at the title bar's left, centred in it.
 TRect PlaceTitleIcon(const TsFrameSkinValues& values, const TsFrameLayout& layout, int side);
+// Room left between the icon, the caption text and the buttons.
+inline constexpr int kCaptionGap = 6;
 // What is left for the caption text between the icon and the leftmost button.
 TRect PlaceCaptionText(const TsFrameLayout& layout, int windowWidth, const TRect& icon,
                        const std::vector<TsCaptionButtonPlace>& buttons);
