@@ -1,9 +1,9 @@
 #include "skin/TsCompositor.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -31,8 +31,8 @@ bool SelectionOwned(xcb_connection_t* connection) {
         xcb_intern_atom_reply(connection, atomCookie, nullptr), &std::free);
     if (!atom) return false;
     std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-        xcb_get_selection_owner_reply(connection,
-                                      xcb_get_selection_owner(connection, atom->atom), nullptr),
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom),
+                                      nullptr),
         &std::free);
     return owner && owner->owner != XCB_NONE;
 }

@@ -89,11 +89,15 @@ void TsSkinProvider::PrepareForm() {
         formSection_ = skin->SectionIndex(SkinSection.toUpper().toStdString());
         const QString title = TitleSkin.isEmpty() ? QStringLiteral("FORMTITLE") : TitleSkin;
         titleSection_ = skin->SectionIndex(title.toUpper().toStdString());
-        if (UseGlobalColor && cache.GlobalInfo >= 0) {
+        // A skin whose GLOBALINFO names no colour (ours) gives its form's colour instead.
+        const std::int32_t formColour =
+            formSection_ >= 0 ? skin->GeneralData[std::size_t(formSection_)].Props[0].Color
+                              : 0xFFFFFF;
+        if (UseGlobalColor) {
             QPalette palette = form_.palette();
             palette.setColor(QPalette::Window,
                              ToQColor(static_cast<TColor>(ReadSkinInteger(
-                                          skin->Ini, kGlobalInfoSection, "COLOR", 0xFFFFFF)) &
+                                          skin->Ini, kGlobalInfoSection, "COLOR", formColour)) &
                                       0xFFFFFF));
             form_.setPalette(palette);
         }
@@ -110,7 +114,8 @@ void TsSkinProvider::Relayout() {
 void TsSkinProvider::ApplyMargins() {
     const TsMargins outside = layout_.Outside();
     form_.setContentsMargins(outside.Left, outside.Top, outside.Right, outside.Bottom);
-    if (outerMinimumWidth_ > 0) form_.setMinimumWidth(WindowSizeFor({outerMinimumWidth_, 0}).width());
+    if (outerMinimumWidth_ > 0)
+        form_.setMinimumWidth(WindowSizeFor({outerMinimumWidth_, 0}).width());
 }
 
 void TsSkinProvider::InvalidateFace() {
@@ -213,8 +218,8 @@ void TsSkinProvider::PaintCaption(QPainter& painter) {
     TsSkinContent* skin = Manager() ? Manager()->Content() : nullptr;
     if (skin != nullptr && titleSection_ >= 0) {
         const TsGeneralData& title = skin->GeneralData[static_cast<std::size_t>(titleSection_)];
-        colour = ToQColor(static_cast<TColor>(title.Props[form_.isActiveWindow() ? 1 : 0].FontColor) &
-                          0xFFFFFF);
+        colour = ToQColor(
+            static_cast<TColor>(title.Props[form_.isActiveWindow() ? 1 : 0].FontColor) & 0xFFFFFF);
     }
     QFont font = form_.font();
     font.setPixelSize(12);

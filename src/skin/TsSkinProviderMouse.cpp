@@ -189,14 +189,14 @@ QPoint TsSkinProvider::Snapped(QPoint windowPosition) const {
     const QRect area = screen->availableGeometry();
     const bool extended = layout_.Extended;
     const int sideReach = extended ? values_.BorderWidth - kStandardFrame.FrameWidth : 0;
-    const int topReach = extended ? values_.TitleHeight - kStandardFrame.CaptionHeight -
-                                        kStandardFrame.FrameWidth
-                                  : 0;
+    const int topReach =
+        extended ? values_.TitleHeight - kStandardFrame.CaptionHeight - kStandardFrame.FrameWidth
+                 : 0;
     const QPoint toForm(layout_.Shadow.Left + sideReach, layout_.Shadow.Top + topReach);
     const QPoint form = windowPosition + toForm;
     const int width = form_.width() - layout_.Shadow.Left - layout_.Shadow.Right - 2 * sideReach;
-    const int height = form_.height() - layout_.Shadow.Top - layout_.Shadow.Bottom - topReach -
-                       sideReach;
+    const int height =
+        form_.height() - layout_.Shadow.Top - layout_.Shadow.Bottom - topReach - sideReach;
     TsSnapInput in;
     in.Form = {form.x(), form.y(), form.x() + width, form.y() + height};
     in.Area = {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};

@@ -113,10 +113,19 @@ void DrawTemplate(const TsFrameFaceInput& in, TBitmap& face) {
     }
     ChangePixels(*whole, TRect{0, 0, width, height},
                  [](std::uint32_t word) { return word == kWhiteHole ? 0u : word; });
-    const int offsetX = in.Layout.Maximized ? s.Left : 0;
-    const int offsetY = in.Layout.Maximized ? s.Top : 0;
-    skinpaint::CopyPiece(face, 0, 0, in.Width, in.Height, *whole,
-                         TRect{offsetX, offsetY, offsetX + in.Width, offsetY + in.Height});
+    if (!in.Layout.Maximized) {
+        skinpaint::CopyPiece(face, 0, 0, in.Width, in.Height, *whole,
+                             TRect{0, 0, in.Width, in.Height});
+        return;
+    }
+    // Maximized, the window is opaque to its edges: the template's rounded corners lie over
+    // the form's colour.
+    const TsGeneralData* form = skinpaint::SectionAt(*in.Skin, in.FormSection);
+    skinpaint::FillArea(face, TRect{0, 0, in.Width, in.Height},
+                        form ? static_cast<TColor>(form->Props[0].Color) & 0xFFFFFF : 0x2F2F2F);
+    ChangePixels(face, TRect{0, 0, in.Width, in.Height},
+                 [](std::uint32_t word) { return word | kOpaque; });
+    Blend(face, 0, 0, *whole, TRect{s.Left, s.Top, s.Left + in.Width, s.Top + in.Height});
 }
 
 // The frame drawn from the form's sections: FORM over the whole frame, FORMTITLE over the
