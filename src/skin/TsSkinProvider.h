@@ -139,6 +139,7 @@ private:
     int outerMinimumWidth_ = 0;
     bool shownBefore_ = false;
     bool hidden_ = false;
+    double opacityBeforeHide_ = 1.0;
     QImage face_;
     bool faceValid_ = false;
 };

@@ -12,6 +12,11 @@
 #include "skin/paint/FormAnimation.h"
 
 void TsSkinProvider::ShowAnimation() {
+    // A form shown again after its hide animation gets its opacity back.
+    if (hidden_) {
+        hidden_ = false;
+        form_.setWindowOpacity(opacityBeforeHide_);
+    }
     if (shownBefore_) return;
     shownBefore_ = true;
     const TsSkinManager* manager = Manager();
@@ -48,7 +53,7 @@ void TsSkinProvider::HideAnimation() {
     const TacFormHide& effect = manager->AnimEffects.FormHide;
     if (!effect.Active || effect.Time == 0) return;
     hidden_ = true;
-    const double start = form_.windowOpacity();
+    const double start = opacityBeforeHide_ = form_.windowOpacity();
     QElapsedTimer clock;
     clock.start();
     for (const TsAnimationFrame& frame : HideAnimationFrames(

@@ -247,6 +247,37 @@ TEST_P(FrameTest, SystemMenuIsAskedForByTheIconAndARightClickOnTheTitle) {
     EXPECT_EQ(asked.size(), 2u);
 }
 
+TEST_P(FrameTest, ShowAndHideAnimateOnlyWithATimeOfAStepOrMore) {
+    const bool translucent = GetParam();
+    int afterAnimation = 0;
+    provider->OnAfterAnimation = [&] { ++afterAnimation; };
+    // The main window's settings: Time 0, nothing animates.
+    form.show();
+    EXPECT_EQ(form.windowOpacity(), 1.0);
+    EXPECT_EQ(afterAnimation, translucent ? 1 : 0);
+    form.close();
+    EXPECT_EQ(form.windowOpacity(), 1.0);
+
+    // Three frames of 12 ms: the form starts transparent and ends opaque. Without translucent
+    // windows there is nothing to fade.
+    QMainWindow second;
+    TsSkinProvider* secondProvider = new TsSkinProvider(second);
+    secondProvider->OnAfterAnimation = [&] { ++afterAnimation; };
+    manager.AnimEffects.FormShow.Time = 24;
+    manager.AnimEffects.FormHide.Time = 24;
+    second.show();
+    EXPECT_EQ(second.windowOpacity(), translucent ? 0.0 : 1.0);
+    if (translucent) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return afterAnimation == 2; }));
+        EXPECT_EQ(second.windowOpacity(), 1.0);
+    }
+    // Closing fades out in the closing loop; shown again, the form is whole.
+    second.close();
+    EXPECT_EQ(second.windowOpacity(), translucent ? 0.0 : 1.0);
+    second.show();
+    EXPECT_EQ(second.windowOpacity(), 1.0);
+}
+
 INSTANTIATE_TEST_SUITE_P(PlainAndExtended, FrameTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Extended" : "Plain"; });
 
