@@ -91,8 +91,26 @@ if [ "$mode" = bare ]; then
   e2e_wait_focus "$other"
   e2e_screenshot "$shots/frame_bare_inactive.png"
 
-  # The close button (30 x 30, 10 from the right edge, at the top) ends the program.
-  xdotool mousemove --window "$main" $(( w - 10 - 15 )) 16 click 1
+  # A double click on the title maximizes to the whole screen; another restores.
+  e2e_wait_focus "$main"
+  xdotool mousemove --window "$main" 250 15 click --repeat 2 --delay 60 1
+  e2e_wait_until "the window to fill the screen" 20 has_size "$main" "$screen_w" "$screen_h"
+  # The window's own pixels reach the screen's corner (its status bar), nothing black.
+  painted_to_corner() { [ "$(pixel $((screen_w - 60)) $((screen_h - 12)))" != 000000 ]; }
+  e2e_wait_until "the maximized window to be painted to the screen's corner" 20 painted_to_corner
+  e2e_screenshot "$shots/frame_bare_maximized.png"
+  xdotool mousemove 640 10 click --repeat 2 --delay 60 1
+  e2e_wait_until "the window to be restored" 20 has_size "$main" "$w" "$h"
+
+  # The close button (30 x 30, 10 from the right edge, at the top) lights up under the mouse
+  # and ends the program.
+  close_x=$(( w - 10 - 15 ))
+  xdotool mousemove --window "$main" "$close_x" 16
+  read -r x y w h < <(e2e_geometry "$main")
+  close_lit() { [ "$(pixel $((x + close_x - 12)) $((y + 16)))" != 262626 ]; }
+  e2e_wait_until "the close button to light up" 20 close_lit
+  e2e_screenshot "$shots/frame_bare_hot_close.png"
+  xdotool click 1
   ended() { ! kill -0 "$app" 2>/dev/null; }
   e2e_wait_until "the program to end after its close button" 30 ended
   status=0
@@ -128,6 +146,19 @@ inactive_top() {
 }
 e2e_wait_until "the frame to turn inactive" 20 inactive_top
 e2e_screenshot "$shots/frame_composited_inactive.png"
+
+# The close button under the mouse: its red plate, and the glow around it.
+e2e_wait_focus "$main"
+close_x=$(( w - 17 - 10 - 15 )) close_y=$(( 17 + 9 + 15 ))
+xdotool mousemove --window "$main" "$close_x" "$close_y"
+glowing() {
+  local beside
+  beside=$(pixel $((x + close_x - 18)) $((y + close_y)))
+  [ $(( 16#${beside:4:2} )) -gt $(( 16#${beside:0:2} + 8 )) ]
+}
+e2e_wait_until "the glow beside the close button" 20 glowing
+e2e_screenshot "$shots/frame_composited_hot_close.png"
+xdotool mousemove --window "$main" 250 300
 
 # A double click on the title maximizes: the window fills the screen without a shadow.
 e2e_wait_focus "$main"
