@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QWidget>
 
 #include "platform/raster/ExportRows.h"
@@ -45,7 +46,17 @@ TsSkinProvider::TsSkinProvider(QWidget& form) : QObject(&form), form_(form) {
     if (translucent_) form_.setAttribute(Qt::WA_TranslucentBackground, true);
     form_.setMouseTracking(true);
     form_.installEventFilter(this);
+    // The system menu's key opens it below the title icon, as a click on the icon does.
+    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), &form_);
+    connect(systemMenuKey, &QShortcut::activated, this, [this] {
+        if (OnSystemMenu) OnSystemMenu(SystemMenuPoint());
+    });
     PrepareForm();
+}
+
+QPoint TsSkinProvider::SystemMenuPoint() const {
+    const TRect icon = PlaceTitleIcon(values_, layout_, kIconSide);
+    return form_.mapToGlobal(QPoint(icon.left, icon.bottom));
 }
 
 TsSkinProvider::~TsSkinProvider() {

@@ -54,8 +54,8 @@ public:
     TResizeMode ResizeMode = rmStandard;
     bool MakeSkinMenu = false;
     TacAddedTitle AddedTitle;
-    // The system menu was asked for (the title icon, a right click on the title) at that
-    // screen point; whoever owns the menu opens it there.
+    // The system menu was asked for (the title icon, a right click on the title, Alt+Space) at
+    // that screen point; whoever owns the menu opens it there.
     std::function<void(QPoint)> OnSystemMenu;
     std::function<void()> OnAfterAnimation;
 
@@ -99,6 +99,8 @@ private:
     };
 
     void Command(TsSkinCommandEvent& command);
+    // Below the title icon, on the screen.
+    QPoint SystemMenuPoint() const;
     void Relayout();
     void ApplyMargins();
     void Paint();

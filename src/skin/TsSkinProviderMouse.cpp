@@ -81,8 +81,7 @@ bool TsSkinProvider::MousePress(QMouseEvent& event) {
         SetHot(zone);
         InvalidateFace();
     } else if (zone == TsHitZone::SysMenu) {
-        const TRect icon = PlaceTitleIcon(values_, Layout(), 16);
-        if (OnSystemMenu) OnSystemMenu(form_.mapToGlobal(QPoint(icon.left, icon.bottom)));
+        if (OnSystemMenu) OnSystemMenu(SystemMenuPoint());
     } else if (zone == TsHitZone::Caption) {
         if (maximized_) return true;
         // Wayland places windows itself and lets clients move them only this way; elsewhere

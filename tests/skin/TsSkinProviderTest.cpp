@@ -245,6 +245,12 @@ TEST_P(FrameTest, SystemMenuIsAskedForByTheIconAndARightClickOnTheTitle) {
     // A right click in the client area is the client's.
     Mouse(QEvent::MouseButtonPress, QPoint(200, 200), Qt::RightButton);
     EXPECT_EQ(asked.size(), 2u);
+    // Alt+Space asks for it below the icon, where the icon's click does.
+    QTest::keyClick(&form, Qt::Key_Space, Qt::AltModifier);
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[2], asked[1]);
+    const int shadow = provider->Layout().Shadow.Top;
+    EXPECT_EQ(form.mapFromGlobal(asked[2]).y(), shadow + (m.top() - shadow - 16) / 2 + 16);
 }
 
 TEST_P(FrameTest, ShowAndHideAnimateOnlyWithATimeOfAStepOrMore) {
