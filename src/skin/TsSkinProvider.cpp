@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QShortcut>
 #include <QWidget>
 
@@ -136,7 +137,8 @@ void TsSkinProvider::InvalidateFace() {
     if (skin != nullptr)
         buttons_ = PlaceCaptionButtons(*skin, Manager()->ConstIndexCache().GlobalInfo, values_,
                                        layout_, form_.width(), {});
-    form_.update();
+    // Only the frame: the controls inside keep their faces.
+    form_.update(QRegion(form_.rect()).subtracted(QRegion(form_.contentsRect())));
 }
 
 QSize TsSkinProvider::WindowSizeFor(QSize outer) const {
