@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
-#include <QShortcut>
 #include <QWidget>
 
 #include "platform/raster/ExportRows.h"
@@ -47,11 +46,6 @@ TsSkinProvider::TsSkinProvider(QWidget& form) : QObject(&form), form_(form) {
     if (translucent_) form_.setAttribute(Qt::WA_TranslucentBackground, true);
     form_.setMouseTracking(true);
     form_.installEventFilter(this);
-    // The system menu's key opens it below the title icon, as a click on the icon does.
-    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), &form_);
-    connect(systemMenuKey, &QShortcut::activated, this, [this] {
-        if (OnSystemMenu) OnSystemMenu(SystemMenuPoint());
-    });
     PrepareForm();
 }
 

@@ -54,8 +54,8 @@ public:
     TResizeMode ResizeMode = rmStandard;
     bool MakeSkinMenu = false;
     TacAddedTitle AddedTitle;
-    // The system menu was asked for (the title icon, a right click on the title, Alt+Space) at
-    // that screen point; whoever owns the menu opens it there.
+    // The system menu was asked for (the title icon, a right click on the title) at that
+    // screen point; whoever owns the menu opens it there.
     std::function<void(QPoint)> OnSystemMenu;
     std::function<void()> OnAfterAnimation;
 
@@ -63,6 +63,9 @@ public:
     TsSkinManager* SkinManager() const;
     void SetSkinManager(TsSkinManager* manager);
 
+    // Where the system menu opens from the keyboard or the icon: below the title icon, on the
+    // screen.
+    QPoint SystemMenuPoint() const;
     // The extended border (translucent shadow around the frame) is drawn.
     bool ExtendedBorderInUse() const;
     bool Maximized() const { return maximized_; }
@@ -99,8 +102,6 @@ private:
     };
 
     void Command(TsSkinCommandEvent& command);
-    // Below the title icon, on the screen.
-    QPoint SystemMenuPoint() const;
     void Relayout();
     void ApplyMargins();
     void Paint();
