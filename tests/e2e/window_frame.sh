@@ -21,11 +21,6 @@ brightness() {
   echo $(( 16#${1:0:2} + 16#${1:2:2} + 16#${1:4:2} ))
 }
 
-# compositor_running: the compositing manager holds the screen's selection (the system Python,
-# which has python3-xlib).
-compositor_running() {
-  /usr/bin/python3 -c 'from Xlib import display; d = display.Display(); a = d.intern_atom("_NET_WM_CM_S0"); raise SystemExit(0 if d.get_selection_owner(a) else 1)'
-}
 
 # at_position WINDOW X Y: the window's top-left corner is at X, Y.
 at_position() {
@@ -52,8 +47,9 @@ drag() {
 if [ "$mode" = composited ]; then
   xcompmgr 2>"$E2E_TMP/xcompmgr.log" &
   E2E_PIDS+=($!)
-  e2e_wait_until "xcompmgr to own the compositing selection" 30 compositor_running
+  e2e_wait_until "xcompmgr to own the compositing selection" 30 e2e_compositor_running
 fi
+e2e_frame_margins
 
 e2e_start "$VEXMORA_BIN/vexmora"
 app=$E2E_LAST_PID
@@ -63,6 +59,7 @@ read -r x y w h < <(e2e_geometry "$main")
 
 if [ "$mode" = bare ]; then
   [ "$w" -eq 490 ] && [ "$h" -eq 442 ] || fail "the window is ${w}x${h}, not 490x442"
+  [ "$E2E_FRAME_TOP" -eq 31 ] || fail "a compositor runs on the bare server"
   # Everything the window shows along its edges is frame: nothing transparent shows black.
   e2e_screenshot "$shots/frame_bare_active.png"
   for strip in "${w}x2+$x+$y" "${w}x2+$x+$((y + h - 2))" "2x${h}+$x+$y" "2x${h}+$((x + w - 2))+$y"; do
@@ -123,6 +120,7 @@ fi
 # Composited: the window is the client area with the skin's frame (22 at the sides and the
 # bottom, 48 title) and a 17-pixel shadow on every side.
 [ "$w" -eq 552 ] && [ "$h" -eq 507 ] || fail "the window is ${w}x${h}, not 552x507"
+[ $(( w - E2E_FRAME_LEFT - E2E_FRAME_RIGHT )) -eq 474 ] || fail "the frame is not $E2E_FRAME_LEFT + $E2E_FRAME_RIGHT wide"
 e2e_screenshot "$shots/frame_composited_active.png"
 # Below the frame the shadow lightens towards the desktop: darkest right at the frame.
 frame_bottom=$(( y + h - 17 ))
