@@ -33,6 +33,7 @@
 #include "skin/TsLabelFX.h"
 #include "skin/TsMemo.h"
 #include "skin/TsPanel.h"
+#include "skin/TsSkinProvider.h"
 #include "skin/TsStatusBar.h"
 #include "skin/TsSystemMenu.h"
 #include "skin/paint/TsAlphaImageList.h"
@@ -59,13 +60,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     ConnectEvents();
     SetTabOrders();
     new TMenuShortcutGuard(*this);
-    // Alt+Space opens the system menu at the window's top-left corner, as the title icon does.
+    // Alt+Space opens the system menu below the title icon, where the icon's click opens it.
     auto* systemMenuKey = new QAction(this);
     systemMenuKey->setObjectName(QStringLiteral("SystemMenuKey"));
     systemMenuKey->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Space));
     addAction(systemMenuKey);
     connect(systemMenuKey, &QAction::triggered, this,
-            [this] { TsSystemMenu::Popup(this, frameGeometry().topLeft()); });
+            [this] { TsSystemMenu::Popup(this, sSkinProvider1->SystemMenuPoint()); });
+    sSkinProvider1->OnSystemMenu = [this](QPoint at) { TsSystemMenu::Popup(this, at); };
     SetMainWindow(this);
     FormCreate();
 }
@@ -198,9 +200,13 @@ void TMainForm::ShowVideoTutorial() {
     VideoTutorial1->setVisible(true);
 }
 
+QSize TMainForm::OuterSize() const {
+    return sSkinProvider1 ? sSkinProvider1->OuterSizeOf(size()) : frameGeometry().size();
+}
+
 void TMainForm::ApplyStatusBarLayout() {
     const auto placement =
-        LayoutRules::PlaceStatusBar(frameGeometry().width(), sStatusBar1->PanelWidth(0),
+        LayoutRules::PlaceStatusBar(OuterSize().width(), sStatusBar1->PanelWidth(0),
                                     sStatusBar1->PanelWidth(1), sLabelFXWebpage->width());
     sLabelFXWebpage->move(placement.linkLeft, sLabelFXWebpage->y());
     sStatusBar1->SetPanelWidth(2, placement.thirdPanelWidth);

@@ -22,6 +22,7 @@ class TsMemo;
 class TsPanel;
 class TsSavePictureDialog;
 class TsSkinManager;
+class TsSkinProvider;
 class TsStatusBar;
 
 // The application's working window: the data field, the size and error-correction choices,
@@ -53,11 +54,15 @@ public:
     // recorder here so that no worker goes out to the network.
     static std::function<void()>& UpdateCheckStarter();
 
-    // The window's outer size at creation and its smallest outer width.
+    // The window's outer size at creation and its smallest outer width: the client area with
+    // the standard frame around it, whatever frame the window really has.
     static constexpr int kOuterWidth = 490;
     static constexpr int kOuterHeight = 442;
+    // The outer size as designed for the window's present size.
+    QSize OuterSize() const;
 
     TsSkinManager* sSkinManager1 = nullptr;
+    TsSkinProvider* sSkinProvider1 = nullptr;
     TsPanel* sPanel1 = nullptr;
     TsPanel* sPanel3 = nullptr;
     TsGroupBox* sGroupBox1 = nullptr;
@@ -154,6 +159,7 @@ protected:
 private:
     void CreateWindowProperties();
     void CreateSkinManager();
+    void CreateSkinProvider();
     void CreateImageList();
     void CreatePictureArea(QWidget* client);
     void CreateSizeAndLevelChoices();

@@ -24,6 +24,7 @@
 #include "skin/TsPanel.h"
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinStyle.h"
+#include "skin/TsSkinProvider.h"
 #include "skin/TsStatusBar.h"
 #include "skin/data/SkinLoading.h"
 #include "skin/paint/TsAlphaImageList.h"
@@ -108,12 +109,13 @@ QAction* Separator(QMenu* menu, const char* name) {
 void TMainForm::CreateWindowProperties() {
     SubstituteDesignFonts();
     CreateSkinManager();
+    CreateSkinProvider();
     CreateImageList();
     setWindowTitle(QStringLiteral("Vexmora"));
     setFont(WindowFont());
     setWindowOpacity(1.0);
-    resize(kOuterWidth, kOuterHeight);
-    setMinimumWidth(kOuterWidth);
+    resize(sSkinProvider1->WindowSizeFor({kOuterWidth, kOuterHeight}));
+    sSkinProvider1->SetOuterMinimumWidth(kOuterWidth);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
@@ -155,6 +157,12 @@ void TMainForm::CreateSkinManager() {
     // The stand-in for the skin directory the form data names.
     sSkinManager1->SetSkinDirectory(skin::SkinDirectory());
     sSkinManager1->SetSkinName(skin::kInternalSkinName);
+}
+
+// The frame is the skin's: made before anything creates the window, which it makes frameless.
+void TMainForm::CreateSkinProvider() {
+    sSkinProvider1 = new TsSkinProvider(*this);
+    sSkinProvider1->ScreenSnap = true;
 }
 
 void TMainForm::CreatePictureArea(QWidget* client) {

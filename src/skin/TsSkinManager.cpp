@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "skin/ResolveSkinDirectory.h"
+#include "skin/TsCompositor.h"
 #include "skin/TsSkinCommand.h"
 #include "skin/data/SkinLoading.h"
 
@@ -68,8 +69,7 @@ void TsSkinManager::SetSkinDirectory(const std::string& directory) {
 }
 
 bool TsSkinManager::ExtendedBorders() const {
-    // Per-pixel-alpha border windows come with the skinned window frames, not yet here.
-    return false;
+    return extendedBorders_ && TsCompositor::LayeredWindowsAvailable();
 }
 
 void TsSkinManager::SetExtendedBorders(bool value) {

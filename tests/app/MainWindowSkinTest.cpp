@@ -18,6 +18,7 @@
 #include "skin/TsLabelFX.h"
 #include "skin/TsMemo.h"
 #include "skin/TsSkinManager.h"
+#include "skin/TsSkinProvider.h"
 #include "skin/TsStatusBar.h"
 #include "skin/TsSystemMenu.h"
 #include "skin/data/SkinLoading.h"
@@ -144,7 +145,7 @@ TEST_F(MainWindowSkinTest, StatusBarIsLaidOutAgainWhenTheLinkChangesWidth) {
     EXPECT_EQ(DividerColumns(bar), DividersAtPanelEnds(bar));
 }
 
-TEST_F(MainWindowSkinTest, MenusAreSkinnedAndAltSpaceOpensTheSystemMenuAtTheCorner) {
+TEST_F(MainWindowSkinTest, MenusAreSkinnedAndAltSpaceOpensTheSystemMenuBelowTheTitleIcon) {
     for (QMenu* menu : {form.FileSave, form.Edit1, form.MenuitemHelp}) {
         EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_MenuVMargin, nullptr, menu), 3);
         EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu), 1);
@@ -158,7 +159,7 @@ TEST_F(MainWindowSkinTest, MenusAreSkinnedAndAltSpaceOpensTheSystemMenuAtTheCorn
     auto* systemMenu = form.findChild<TsSystemMenu*>();
     ASSERT_NE(systemMenu, nullptr);
     EXPECT_TRUE(systemMenu->isVisible());
-    EXPECT_EQ(systemMenu->pos(), form.frameGeometry().topLeft());
+    EXPECT_EQ(systemMenu->pos(), form.sSkinProvider1->SystemMenuPoint());
     EXPECT_FALSE(systemMenu->Restore->isEnabled());
     EXPECT_TRUE(systemMenu->Close->isEnabled());
     EXPECT_EQ(systemMenu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, systemMenu), 1);

@@ -24,10 +24,10 @@ menu_open() {
 check_connection() {
   for _ in $(seq 10); do
     e2e_wait_focus "$1"
-    xdotool mousemove --window "$1" 50 8 click 1
+    xdotool mousemove --window "$1" $((50 + E2E_FRAME_LEFT)) $((8 + E2E_FRAME_TOP)) click 1
     for _ in $(seq 30); do
       if menu_open "$1"; then
-        xdotool mousemove --window "$1" 110 28 click 1
+        xdotool mousemove --window "$1" $((110 + E2E_FRAME_LEFT)) $((28 + E2E_FRAME_TOP)) click 1
         return 0
       fi
       sleep 0.1

@@ -11,6 +11,7 @@ if [ "$mode" = composited ]; then
   e2e_start xcompmgr
   e2e_wait_until "a compositing manager" 60 xprop -root _NET_WM_CM_S0 >/dev/null
 fi
+e2e_frame_margins
 
 # pixel X Y: the colour of the screen's pixel now.
 shot="$E2E_TMP/shot.png"
@@ -26,11 +27,12 @@ main=$(e2e_wait_window Vexmora)
 read -r X Y WIDTH HEIGHT < <(xdotool getwindowgeometry --shell "$main" | awk -F= '
   /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2} END {print x, y, w, h}')
 
-# The data panel (130 high) sits on the status bar (24) at the window's bottom; the button
-# lies at (322, 72) in it, 140 x 40. Its glow reaches 7 pixels beyond each side.
-left=$((X + 322)) top=$((Y + HEIGHT - 154 + 72))
+# The data panel (130 high) sits on the status bar (24) at the client area's bottom, inside the
+# skinned frame; the button lies at (322, 72) in it, 140 x 40. Its glow reaches 7 pixels beyond
+# each side.
+left=$((X + E2E_FRAME_LEFT + 322)) top=$((Y + HEIGHT - E2E_FRAME_BOTTOM - 154 + 72))
 rim_x=$((left - 3)) rim_y=$((top + 20))
-away_x=$((X + 100)) away_y=$((Y + HEIGHT - 140))
+away_x=$((X + E2E_FRAME_LEFT + 100)) away_y=$((Y + HEIGHT - E2E_FRAME_BOTTOM - 140))
 rim_is() { [ "$(pixel "$rim_x" "$rim_y")" = "$1" ]; }
 rim_is_not() { [ "$(pixel "$rim_x" "$rim_y")" != "$1" ]; }
 

@@ -217,3 +217,24 @@ e2e_geometry() {
     /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2}
     END {print x, y, w, h}'
 }
+
+# The skinned frame around the program's client area, as the window's edges lie from it:
+# without a compositor the standard frame (8 pixels at the sides and the bottom, 31 at the top:
+# border and title bar); with one the internal skin's extended border (22 at the sides and the
+# bottom, a 48 title) and its 17-pixel shadow. Points of the client area are given from the
+# window's corner, so they lie that much further in. Scripts that start a compositor call
+# e2e_frame_margins once it runs.
+E2E_FRAME_LEFT=8 E2E_FRAME_TOP=31 E2E_FRAME_RIGHT=8 E2E_FRAME_BOTTOM=8
+e2e_frame_margins() {
+  if e2e_compositor_running; then
+    E2E_FRAME_LEFT=39 E2E_FRAME_TOP=65 E2E_FRAME_RIGHT=39 E2E_FRAME_BOTTOM=39
+  else
+    E2E_FRAME_LEFT=8 E2E_FRAME_TOP=31 E2E_FRAME_RIGHT=8 E2E_FRAME_BOTTOM=8
+  fi
+}
+
+# e2e_compositor_running: a compositing manager holds the screen's selection (asked with the
+# system Python, which has python3-xlib).
+e2e_compositor_running() {
+  /usr/bin/python3 -c 'from Xlib import display; d = display.Display(); a = d.intern_atom("_NET_WM_CM_S0"); raise SystemExit(0 if d.get_selection_owner(a) else 1)'
+}

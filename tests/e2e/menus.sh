@@ -2,7 +2,7 @@
 # Skinned menus on a real X server. The File menu opens as a pop-up painted from the skin (the
 # icon strip's colour), shaped by its border's corners (a corner pixel still shows what lies
 # below), and the item under the pointer takes the skin's hot colour; the Edit and Help menus
-# follow. Alt+Space opens the system menu at the window's top-left corner, and its Close item
+# follow. Alt+Space opens the system menu below the title icon, and its Close item
 # ends the program. Screenshots of each are kept in the build folder's e2e/ folder.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -70,7 +70,7 @@ read -r mx my mw mh < <(geometry "$main")
 e2e_screenshot "$E2E_TMP/before.png"
 
 # The File menu, opened by a click on its title in the menu bar.
-xdotool mousemove "$((mx + 15))" "$((my + 10))" click 1
+xdotool mousemove "$((mx + E2E_FRAME_LEFT + 15))" "$((my + E2E_FRAME_TOP + 10))" click 1
 e2e_wait_until "the File menu to open" 30 popup_open
 file_menu=$popup
 [ "$px" -ge "$mx" ] && [ "$py" -gt "$my" ] || fail "File menu at $px,$py, not below the menu bar"
@@ -96,11 +96,12 @@ e2e_wait_until "the menus to close" 30 no_popup
 xdotool key Escape
 e2e_wait_focus "$main"
 
-# The system menu through Alt+Space, at the window's top-left corner.
+# The system menu through Alt+Space, below the title icon at the window's left.
 xdotool key alt+space
 e2e_wait_until "the system menu to open" 30 popup_open
-[ "$px" -eq "$mx" ] && [ "$py" -eq "$my" ] ||
-  fail "system menu at $px,$py, not at the window's corner $mx,$my"
+[ "$px" -ge "$mx" ] && [ "$px" -lt "$((mx + E2E_FRAME_LEFT + 16))" ] && [ "$py" -gt "$my" ] &&
+  [ "$py" -le "$((my + E2E_FRAME_TOP))" ] ||
+  fail "system menu at $px,$py, not below the title icon of the window at $mx,$my"
 hover_item system 1
 e2e_screenshot "$shots/menus-system.png"
 [ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/menus-system.png")" = "$strip" ] ||

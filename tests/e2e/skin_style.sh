@@ -37,6 +37,9 @@ e2e_start "$VEXMORA_BIN/vexmora"
 main=$(e2e_wait_window Vexmora 60)
 e2e_wait_focus "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"
+# Points below are given in the client area, inside the skinned frame.
+X=$((X + E2E_FRAME_LEFT)) Y=$((Y + E2E_FRAME_TOP))
+WIDTH=$((WIDTH - E2E_FRAME_LEFT - E2E_FRAME_RIGHT)) HEIGHT=$((HEIGHT - E2E_FRAME_TOP - E2E_FRAME_BOTTOM))
 
 # The memo always shows its scroll bar: light chevrons on the dark track, right of the text
 # (the memo spans the lower left of the window). Lines enough to scroll bring the thumb, in

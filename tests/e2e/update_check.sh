@@ -37,9 +37,9 @@ e2e_wait_until "the product page to be opened" 20 opened_lines 1
 sleep 1
 [ "$(cat "$opened")" = "$website" ] || fail "opened '$(cat "$opened")' instead of '$website' once"
 
-# The video tutorial button stands at 259,199 to 367,237 in the window.
+# The video tutorial button stands at 259,199 to 367,237 in the window's client area.
 e2e_wait_focus "$main"
-xdotool mousemove --window "$main" 310 218 click 1
+xdotool mousemove --window "$main" $((310 + E2E_FRAME_LEFT)) $((218 + E2E_FRAME_TOP)) click 1
 e2e_wait_until "the tutorial page to be opened" 20 opened_lines 2
 [ "$(sed -n 2p "$opened")" = "$website?playvideo" ] ||
   fail "the tutorial button opened '$(sed -n 2p "$opened")', not '$website?playvideo'"

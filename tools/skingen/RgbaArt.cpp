@@ -36,6 +36,16 @@ TArtCanvas DrawCaptionGlyph(TCaptionGlyph glyph) {
                 [](double x, double y) { return RoundRectStroke(x, y, 10, 10, 20, 20, 1.5, 1.3); },
                 ink);
             break;
+        case TCaptionGlyph::Restore:
+            art.Paint(
+                0, 0, 30, 30,
+                [w](double x, double y) {
+                    return std::max({RoundRectStroke(x, y, 10, 12, 18, 20, 1.5, 1.3),
+                                     LineCoverage(x, y, 12.6, 10.6, 19.4, 10.6, w),
+                                     LineCoverage(x, y, 19.4, 10.6, 19.4, 17.4, w)});
+                },
+                ink);
+            break;
         case TCaptionGlyph::Minimize:
             art.Paint(
                 0, 0, 30, 30,

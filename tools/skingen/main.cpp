@@ -75,12 +75,14 @@ int main(int argc, char** argv) {
         const std::vector<std::pair<std::string, TArtCanvas>> pictures = {
             {"ButtonHuge.bmp", DrawButtonHuge()},
             {"Master.bmp", DrawMasterBitmap()},
-            {"Close.png", DrawCaptionGlyph(TCaptionGlyph::Close)},
-            {"Max.png", DrawCaptionGlyph(TCaptionGlyph::Maximize)},
-            {"Min.png", DrawCaptionGlyph(TCaptionGlyph::Minimize)},
+            {"Close.png", DrawCaptionButton(TCaptionGlyph::Close)},
+            {"Max.png", DrawCaptionButton(TCaptionGlyph::Maximize)},
+            {"Min.png", DrawCaptionButton(TCaptionGlyph::Minimize)},
             {"Edit.png", DrawComboArrow()},
             {"GlowBtn.png", DrawGlow()},
-            {"Exbor.png", DrawExtendedBorder()}};
+            {"Exbor.png", DrawExtendedBorder()},
+            {"Norm.png", DrawCaptionButton(TCaptionGlyph::Restore)},
+            {"FormBorder.png", DrawFormBorder()}};
         std::vector<skin::TPackageEntry> entries{{"Options.dat", ReadFile(argv[1])}};
         for (const auto& [name, art] : pictures) {
             entries.push_back({name, name.ends_with(".bmp") ? EncodeBmp(art) : EncodePng(art)});

@@ -31,17 +31,17 @@ protected:
 };
 TsSkinContent* InternalSkin::content_ = nullptr;
 
-TEST_F(InternalSkin, HasItsNineEntries) {
+TEST_F(InternalSkin, HasItsElevenEntries) {
     const auto bytes = skin::InternalSkinPackage();
     TMemoryStream stream(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
     TacSkinConvertor package;
     ReadPackage(stream, package);
     std::vector<std::string> names;
     for (const TacImageItem& item : package.Images) names.push_back(item.Name);
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"ButtonHuge.bmp", "Master.bmp", "Close.png", "Max.png",
-                                        "Min.png", "Edit.png", "GlowBtn.png", "Exbor.png"}));
-    EXPECT_EQ(package.ImageCount, 8);
+    EXPECT_EQ(names, (std::vector<std::string>{"ButtonHuge.bmp", "Master.bmp", "Close.png",
+                                               "Max.png", "Min.png", "Edit.png", "GlowBtn.png",
+                                               "Exbor.png", "Norm.png", "FormBorder.png"}));
+    EXPECT_EQ(package.ImageCount, 10);
     EXPECT_TRUE(content_->Warnings.empty()) << content_->Warnings.front();
     ASSERT_NE(content_->MasterBitmap, nullptr);
     EXPECT_EQ(content_->MasterBitmap->PixelWidth(), 306);
@@ -49,9 +49,12 @@ TEST_F(InternalSkin, HasItsNineEntries) {
     const auto size = [](const TsMaskData& m) {
         return std::make_pair(m.Bmp->PixelWidth(), m.Bmp->PixelHeight());
     };
-    EXPECT_EQ(size(Mask("GLOBALINFO", "BICONCLOSE")), std::make_pair(30, 30));
-    EXPECT_EQ(size(Mask("GLOBALINFO", "BICONMAX")), std::make_pair(30, 30));
-    EXPECT_EQ(size(Mask("GLOBALINFO", "BICONMIN")), std::make_pair(30, 30));
+    // The caption buttons in three states of 30 x 30.
+    for (const char* key : {"BICONCLOSE", "BICONMAX", "BICONMIN", "BICONNORM"}) {
+        EXPECT_EQ(size(Mask("GLOBALINFO", key)), std::make_pair(90, 30)) << key;
+        EXPECT_EQ(Mask("GLOBALINFO", key).StateCount, 3) << key;
+    }
+    EXPECT_EQ(size(Mask("FORM", "BORDERSMASK")), std::make_pair(6, 3));
     EXPECT_EQ(size(Mask("COMBOBTN", "GLYPHMASK")), std::make_pair(13, 13));
     EXPECT_EQ(size(Mask("BUTTON", "GLOW0")), std::make_pair(32, 32));
     EXPECT_EQ(size(Mask("GLOBALINFO", "EXBORDER")), std::make_pair(928, 295));

@@ -8,9 +8,10 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
 "$skintool" info --internal >"$work/info"
-[ "$(wc -l <"$work/info")" -eq 10 ] || fail "info lists nine entries and a summary"
+[ "$(wc -l <"$work/info")" -eq 12 ] || fail "info lists eleven entries and a summary"
 tail -n 1 "$work/info" | grep -qx 'VERSION 7.60, 66 sections' || fail "info summary: $(tail -n 1 "$work/info")"
-for name in Options.dat ButtonHuge.bmp Master.bmp Close.png Max.png Min.png Edit.png GlowBtn.png Exbor.png; do
+for name in Options.dat ButtonHuge.bmp Master.bmp Close.png Max.png Min.png Edit.png GlowBtn.png Exbor.png \
+  Norm.png FormBorder.png; do
   grep -q "^$name [0-9]" "$work/info" || fail "info lists $name"
 done
 
