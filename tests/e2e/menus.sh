@@ -3,7 +3,8 @@
 # icon strip's colour), shaped by its border's corners (a corner pixel still shows what lies
 # below), and the item under the pointer takes the skin's hot colour; the Edit and Help menus
 # follow. Alt+Space opens the system menu below the title icon, and its Close item
-# ends the program. Screenshots of each are kept in the build folder's e2e/ folder.
+# ends the program. Screenshots of each are kept in the build folder's e2e/ folder. With the
+# argument "composited" it all runs under xcompmgr, inside the extended border.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
@@ -13,6 +14,15 @@ mkdir -p "$store/Orvanti"
 printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\r\n"Version"="1.0"\r\n"Website"="http://localhost:8421/vexmora.html"\r\n' \
   >"$store/Orvanti/Vexmora.reg"
 export XDG_CONFIG_DIRS="$store"
+
+mode=${1:-bare}
+prefix=menus
+if [ "$mode" = composited ]; then
+  e2e_start xcompmgr
+  e2e_wait_until "a compositing manager" 60 xprop -root _NET_WM_CM_S0 >/dev/null
+  prefix=menus-composited
+fi
+e2e_frame_margins
 
 # The internal skin's colours: the icon strip (ICOLINE), the pop-up and its items (MAINMENU,
 # MENUITEM) and the hot item (MENUITEM's HOTCOLOR).
@@ -75,10 +85,10 @@ e2e_wait_until "the File menu to open" 30 popup_open
 file_menu=$popup
 [ "$px" -ge "$mx" ] && [ "$py" -gt "$my" ] || fail "File menu at $px,$py, not below the menu bar"
 hover_item File 1
-e2e_screenshot "$shots/menus-file.png"
-[ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/menus-file.png")" = "$strip" ] ||
+e2e_screenshot "$shots/$prefix-file.png"
+[ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/$prefix-file.png")" = "$strip" ] ||
   fail "the File menu's icon strip is not the skin's colour"
-[ "$(colour_at "$px" "$py" "$shots/menus-file.png")" = "$(colour_at "$px" "$py" "$E2E_TMP/before.png")" ] ||
+[ "$(colour_at "$px" "$py" "$shots/$prefix-file.png")" = "$(colour_at "$px" "$py" "$E2E_TMP/before.png")" ] ||
   fail "the File menu's top-left corner is not cut away"
 
 # Edit and Help: the next titles, reached with the arrow key from the open menu.
@@ -87,7 +97,7 @@ for name in Edit Help; do
   e2e_wait_until "the $name menu to open" 30 popup_open "$file_menu"
   file_menu=$popup
   hover_item "$name" 0
-  e2e_screenshot "$shots/menus-$(tr 'A-Z' 'a-z' <<<"$name").png"
+  e2e_screenshot "$shots/$prefix-$(tr 'A-Z' 'a-z' <<<"$name").png"
 done
 
 xdotool key Escape
@@ -103,14 +113,14 @@ e2e_wait_until "the system menu to open" 30 popup_open
   [ "$py" -le "$((my + E2E_FRAME_TOP))" ] ||
   fail "system menu at $px,$py, not below the title icon of the window at $mx,$my"
 hover_item system 1
-e2e_screenshot "$shots/menus-system.png"
-[ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/menus-system.png")" = "$strip" ] ||
+e2e_screenshot "$shots/$prefix-system.png"
+[ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/$prefix-system.png")" = "$strip" ] ||
   fail "the system menu's icon strip is not the skin's colour"
-[ "$(colour_at "$((px + pw - 6))" "$((py + 4 + 11))" "$shots/menus-system.png")" = "$face" ] ||
+[ "$(colour_at "$((px + pw - 6))" "$((py + 4 + 11))" "$shots/$prefix-system.png")" = "$face" ] ||
   fail "the system menu's items are not the skin's colour"
 
 # Its last item, Close, ends the program.
 xdotool mousemove "$((px + pw / 2))" "$((py + ph - 4 - 11))" click 1
 program_ended() { ! kill -0 "$program" 2>/dev/null; }
 e2e_wait_until "the program to end after Close" 30 program_ended
-echo "e2e: menus and system menu drawn from the skin; screenshots in $shots/menus-*.png"
+echo "e2e: menus and system menu drawn from the skin; screenshots in $shots/$prefix-*.png"
