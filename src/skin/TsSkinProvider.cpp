@@ -6,8 +6,6 @@
 #include <QRegion>
 #include <QWidget>
 
-#include "platform/raster/ExportRows.h"
-#include "platform/raster/PixelView.h"
 #include "skin/QtFace.h"
 #include "skin/TsCompositor.h"
 #include "skin/TsSkinCommand.h"
@@ -20,15 +18,6 @@ namespace {
 
 constexpr const char* kProviderProperty = "vexmoraSkinProvider";
 constexpr int kIconSide = 16;
-
-QImage PremultipliedImage(TBitmap& face) {
-    if (face.IsEmpty()) return {};
-    QImage image(face.PixelWidth(), face.PixelHeight(), QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) return {};
-    raster::ExportRows(raster::ViewOf(*face.Handle()), image.bits(),
-                       static_cast<std::size_t>(image.bytesPerLine()), raster::TFourthByte::Keep);
-    return image;
-}
 
 QRect ToQRect(const TRect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
@@ -191,7 +180,7 @@ QImage TsSkinProvider::FrameImage() {
         for (const TsCaptionButtonPlace& button : buttons_)
             in.ButtonStates.push_back(ButtonState(button.Kind));
         in.Glowing = layout_.Extended && manager->Effects.AllowGlowing;
-        face_ = PremultipliedImage(*PaintFrameFace(in));
+        face_ = AlphaFaceImage(*PaintFrameFace(in));
     }
     faceValid_ = true;
     return face_;

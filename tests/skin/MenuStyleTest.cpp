@@ -12,6 +12,7 @@
 #include <QTest>
 #include <memory>
 
+#include "InternalSkinManager.h"
 #include "skin/TsSkinManager.h"
 #include "skin/TsSkinStyle.h"
 #include "skin/data/SkinLoading.h"
@@ -20,19 +21,6 @@
 namespace {
 
 const QRgb kMenu = qRgb(38, 38, 38), kStrip = qRgb(32, 32, 32), kHot = qRgb(40, 104, 180);
-
-std::unique_ptr<TsSkinManager> InternalManager() {
-    auto manager = std::make_unique<TsSkinManager>();
-    manager->BeginLoading();
-    TsStoredSkin internal;
-    internal.Name = skin::kInternalSkinName;
-    const auto package = skin::InternalSkinPackage();
-    internal.Data.assign(package.begin(), package.end());
-    manager->InternalSkins.push_back(internal);
-    manager->SetSkinName(skin::kInternalSkinName);
-    manager->EndLoading();
-    return manager;
-}
 
 QIcon RedIcon() {
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
@@ -81,7 +69,7 @@ int Distance(QRgb a, QRgb b) {
 
 class MenuStyleTest : public ::testing::Test {
 protected:
-    std::unique_ptr<TsSkinManager> manager = InternalManager();
+    std::unique_ptr<TsSkinManager> manager = InternalSkinManager();
     TsSkinStyle style{manager.get(), QStyleFactory::create("Fusion")};
     std::unique_ptr<QStyle> fusion{QStyleFactory::create("Fusion")};
 };

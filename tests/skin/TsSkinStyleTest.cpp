@@ -15,6 +15,7 @@
 #include <QToolTip>
 #include <memory>
 
+#include "InternalSkinManager.h"
 #include "skin/QtFace.h"
 #include "skin/TsComboBox.h"
 #include "skin/TsSkinManager.h"
@@ -24,19 +25,6 @@
 #include "skin/paint/ScrollBarFace.h"
 
 namespace {
-
-std::unique_ptr<TsSkinManager> InternalManager() {
-    auto manager = std::make_unique<TsSkinManager>();
-    manager->BeginLoading();
-    TsStoredSkin internal;
-    internal.Name = skin::kInternalSkinName;
-    const auto package = skin::InternalSkinPackage();
-    internal.Data.assign(package.begin(), package.end());
-    manager->InternalSkins.push_back(internal);
-    manager->SetSkinName(skin::kInternalSkinName);
-    manager->EndLoading();
-    return manager;
-}
 
 // The internal skin's colours the tests look for, as Qt reads them.
 constexpr QRgb kSelection = 0xFF2868B4;  // SELECTION 11823144
@@ -49,7 +37,7 @@ constexpr QRgb kHintText = 0xFFDEDEDE;   // HINT's FONTCOLOR 14606046
 // drop-down lists and tooltips take no style from their widgets.
 class SkinStyle : public ::testing::Test {
 protected:
-    std::unique_ptr<TsSkinManager> manager = InternalManager();
+    std::unique_ptr<TsSkinManager> manager = InternalSkinManager();
     TsSkinStyle& style = *new TsSkinStyle(manager.get(), QStyleFactory::create("Fusion"));
     std::unique_ptr<QStyle> plain{QStyleFactory::create("Fusion")};
 
