@@ -9,11 +9,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-store="$E2E_TMP/store"
-mkdir -p "$store/Orvanti"
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Orvanti\\Vexmora]\r\n"Version"="1.0"\r\n"Website"="http://localhost:8421/vexmora.html"\r\n' \
-  >"$store/Orvanti/Vexmora.reg"
-export XDG_CONFIG_DIRS="$store"
+e2e_store_with_website "http://localhost:8421/vexmora.html"
 
 mode=${1:-bare}
 prefix=menus
