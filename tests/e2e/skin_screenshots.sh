@@ -104,9 +104,11 @@ window_gone() { ! xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx
 # dialog_shot TITLE NAME KEY: waits for the dialog, lets it settle, saves the screen, and closes
 # it with the key.
 dialog_shot() {
-  local id
-  e2e_wait_until "a window titled '$1'" 60 other_window "$1"
-  id=$(other_window "$1")
+  local id deadline=$((SECONDS + 60))
+  until id=$(other_window "$1"); do
+    [ "$SECONDS" -lt "$deadline" ] || { save "FAILED-$2"; fail "waited 60s for a window titled '$1' (screen: $out/FAILED-$2.png)"; }
+    sleep 0.1
+  done
   settle "$(window_box "$id")"
   save "$2"
   e2e_wait_focus "$id"
@@ -140,7 +142,7 @@ main_window_states() {
   settle "$(window_box "$main")"
   save main-active
   LAST=main-active
-  zoom crop-link-label "80x27+$((cx + 383))+$((cy + 361))"
+  zoom crop-link-label "170x27+$((cx + 300))+$((cy + 360))"
   zoom crop-group-box-caption "130x26+$((cx + 238))+$((cy + 4))"
   zoom crop-status-dividers "300x24+$((cx))+$((cy + 360))"
   zoom crop-caption-buttons-normal "130x$((E2E_FRAME_TOP + 4))+$((mx + mw - 130))+$my"
@@ -282,9 +284,17 @@ picture_and_dialogs() {
   xdotool key Escape
   e2e_wait_until "the save dialog to close" 30 window_gone "$dialog"
 
-  # Without the chart service the download fails: the plain message.
+  # A chart service that answers with no picture at all: the plain message with the reader's
+  # error. A refused connection would only leave the picture empty. Python's server takes the
+  # freed port again at once (it reuses addresses) and serves the file "chart" for /chart?...
   kill "$CHART_PID"
   wait "$CHART_PID" 2>/dev/null || true
+  mkdir -p "$E2E_TMP/broken"
+  printf 'this is no PNG picture\n' >"$E2E_TMP/broken/chart"
+  e2e_start python3 -m http.server --bind 127.0.0.1 --directory "$E2E_TMP/broken" \
+    "${VEXMORA_CHART_HOST##*:}" >"$E2E_TMP/broken.log" 2>&1
+  e2e_wait_until "the broken chart service on $VEXMORA_CHART_HOST" 30 \
+    curl -sf -o /dev/null "http://$VEXMORA_CHART_HOST/chart"
   e2e_wait_focus "$main"
   xdotool mousemove $(generate_at) click 1
   dialog_shot Vexmora message-plain Return
@@ -313,13 +323,17 @@ window_sizes() {
   save maximised
   xdotool mousemove 640 10 click --repeat 2 --delay 60 1
   e2e_wait_until "the window to be restored" 30 sized "$main" "$mw" "$mh"
-  # The narrowest the window allows: asked for 100 pixels, it keeps its minimum.
-  xdotool windowsize "$main" 100 "$mh"
+  # The narrowest the window allows: its right edge dragged far to the left, as a user would
+  # (the resize band is the frame's outer pixels, or the shadow with a compositor).
+  local edge=$((mw - 3))
+  [ "$mode" = bare ] || edge=$((mw - 8))
+  e2e_wait_focus "$main"
+  xdotool mousemove --window "$main" "$edge" $((mh / 2)) mousedown 1
+  xdotool mousemove $((mx + edge - 200)) $((my + mh / 2)) mousemove $((mx + 50)) $((my + mh / 2)) mouseup 1
+  # The designed width is the minimum too, so the window keeps its size.
   settle "$(window_box "$main")"
   save minimum-width
-  note "minimum-width.png: asked for 100 pixels, the window is $(window_box "$main")"
-  xdotool windowsize "$main" "$mw" "$mh"
-  e2e_wait_until "the window's own width again" 30 sized "$main" "$mw" "$mh"
+  note "minimum-width.png: dragged to 50 pixels wide, the window is $(window_box "$main") (it started $mw wide)"
 }
 sized() {
   local gx gy gw gh
@@ -376,8 +390,8 @@ external_skin() {
   local folder="$XDG_DATA_HOME/Vexmora/Skins/Review skin"
   mkdir -p "$(dirname "$folder")"
   "$VEXMORA_BIN/skintool" unpack --internal "$folder" >/dev/null
-  "$VEXMORA_BIN/skintool" render "$folder" FORM 320x200 normal "$out/external-skin-folder-form.png" >/dev/null
-  "$VEXMORA_BIN/skintool" render "$folder" BUTTON 140x40 hot "$out/external-skin-folder-button-hot.png" >/dev/null
+  "$VEXMORA_BIN/skintool" render "$folder" FORM 320x200 0 "$out/external-skin-folder-form.png" >/dev/null
+  "$VEXMORA_BIN/skintool" render "$folder" BUTTON 140x40 1 "$out/external-skin-folder-button-hot.png" >/dev/null
   note "external-skin-folder-*.png: the program always uses its internal skin (no setting or switch names another), so the folder made under \$XDG_DATA_HOME/Vexmora/Skins/ is drawn by skintool render"
 }
 
