@@ -1,5 +1,6 @@
 // Building the main window's controls and menu, as laid out in the window's form data.
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QMenu>
@@ -112,6 +113,11 @@ void TMainForm::CreateWindowProperties() {
     CreateSkinProvider();
     CreateImageList();
     setWindowTitle(QStringLiteral("Vexmora"));
+    // The desktop icon's drawing: the skinned title bar shows it where a system frame would, and
+    // the program's dialogs inherit it through the application.
+    const QIcon appIcon = Artwork::Icon(Artwork::AppLogoImage());
+    setWindowIcon(appIcon);
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(appIcon);
     setFont(WindowFont());
     setWindowOpacity(1.0);
     resize(sSkinProvider1->WindowSizeFor({kOuterWidth, kOuterHeight}));

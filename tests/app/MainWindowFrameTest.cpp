@@ -2,6 +2,7 @@
 // the client area and the status-bar rule are those of the designed 490 x 442 outer size.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 
 #include "AppTestSupport.h"
@@ -64,6 +65,25 @@ TEST(MainWindowFrame, NeverNarrowerThanTheDesignedMinimum) {
         EXPECT_EQ(form.OuterSize().width(), 490) << compositor;
         TsCompositor::TestAnswer().reset();
     }
+}
+
+// The logo's own dark (1a1a1a) is darker than anything the title bar or its light caption text
+// draws, so its pixels in the title bar's left end show the icon is painted there.
+TEST(MainWindowFrame, TitleBarShowsTheApplicationIcon) {
+    TsCompositor::TestAnswer() = false;
+    TestInstallation installation{TestInstallation::GoodValues()};
+    TMainForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    const QImage frame = form.grab().toImage();
+    int logoPixels = 0;
+    for (int y = 0; y < 31; ++y)
+        for (int x = 0; x < 40; ++x)
+            if ((frame.pixel(x, y) & 0xFFFFFF) == 0x1A1A1A) ++logoPixels;
+    EXPECT_GT(logoPixels, 20);
+    TsCompositor::TestAnswer().reset();
 }
 
 }  // namespace
