@@ -10,6 +10,7 @@
 #include "platform/raster/PixelView.h"
 #include "skin/QtFace.h"
 #include "skin/TsCompositor.h"
+#include "skin/TsPreviewLink.h"
 #include "skin/TsSkinCommand.h"
 #include "skin/TsSkinManager.h"
 #include "skin/data/SkinLookup.h"
@@ -285,6 +286,7 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
             return false;
         case QEvent::Show:
             if (!event->spontaneous()) ShowAnimation();
+            if (Manager() != nullptr) TsPreviewLink::StartForFirstForm(form_, *Manager());
             return false;
         case QEvent::Close:
             HideAnimation();
