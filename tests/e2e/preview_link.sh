@@ -27,11 +27,15 @@ sed 's/^COLOR=1710618\r\{0,1\}$/COLOR=192/' "$skins/Alt/Options.dat" >"$E2E_TMP/
 grep -q '^COLOR=192' "$E2E_TMP/Options.dat" || fail "the EDIT colour was not replaced"
 
 # The editor holds its transfer until the script has looked at the program as it started.
+# Opened for reading and writing, the pipe blocks neither the script nor the editor's start.
 mkfifo "$E2E_TMP/go"
-e2e_start "$VEXMORA_BIN/skintool" preview-send --hold Alt "$skins" "$E2E_TMP/Options.dat" \
-  <"$E2E_TMP/go" >"$E2E_TMP/editor.out"
-editor=$E2E_LAST_PID
-exec 3>"$E2E_TMP/go"
+exec 3<>"$E2E_TMP/go"
+# Started here rather than by e2e_start: a background command's own redirection is what
+# keeps the shell from giving it /dev/null for input.
+"$VEXMORA_BIN/skintool" preview-send --hold Alt "$skins" "$E2E_TMP/Options.dat" \
+  <"$E2E_TMP/go" >"$E2E_TMP/editor.out" &
+editor=$!
+E2E_PIDS+=("$editor")
 e2e_wait_until "the editor to listen" 60 said listening
 [ -S "$XDG_RUNTIME_DIR/Morvenna Editor" ] || fail "no socket named after the editor's title"
 
