@@ -62,8 +62,11 @@ void TsPreviewLink::Start() {
     socket_->setReadBufferSize(preview::kTransferHeaderBytes + preview::kBlockBytes);
     connect(socket_, &QLocalSocket::connected, this, &TsPreviewLink::Connected);
     connect(socket_, &QLocalSocket::readyRead, this, &TsPreviewLink::ReadFrames);
-    connect(socket_, &QLocalSocket::errorOccurred, this,
-            [this](QLocalSocket::LocalSocketError) { Close("the editor did not answer"); });
+    connect(
+        socket_, &QLocalSocket::errorOccurred, this, [this](QLocalSocket::LocalSocketError error) {
+            Close(error == QLocalSocket::PeerClosedError ? "the editor closed it"
+                                                         : "the editor's socket does not answer");
+        });
     socket_->connectToServer(QString::fromStdString(socketPath_));
 }
 
