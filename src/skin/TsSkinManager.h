@@ -58,6 +58,12 @@ public:
     void EndLoading();
     bool Loading() const { return loading_; }
 
+    // A skin text handed over by the skin editor: while set, a skin folder that exists is
+    // loaded with this text in place of its Options.dat (its pictures still come from it).
+    void SetPendingSkinText(std::string text) { pendingSkinText_ = std::move(text); }
+    // While set, skin changes load without announcing themselves; the caller announces.
+    void SetRepaintSuppressed(bool suppressed) { repaintSuppressed_ = suppressed; }
+
     void UpdateSkin(bool animated);
     void RemoveSkin();
     void RepaintAll(bool animated);
@@ -91,6 +97,8 @@ private:
     int shiftedHue_ = 0;
     int shiftedSaturation_ = 0;
     bool loading_ = false;
+    bool repaintSuppressed_ = false;
+    std::string pendingSkinText_;
     bool removing_ = false;
     bool skinActive_ = false;
     bool packed_ = false;

@@ -25,6 +25,11 @@ bool IsFile(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
 }  // namespace
 
 void TsSkinManager::SetSkinName(const std::string& name) {
@@ -33,8 +38,9 @@ void TsSkinManager::SetSkinName(const std::string& name) {
     if (!active_) return;
     if (OnBeforeChange) OnBeforeChange();
     if (EndsWithPackageExtension(skinName_)) skinName_.resize(skinName_.size() - 4);
+    const std::string probe = WithTrailingSlash(skinDirectory_) + skinName_;
     const bool packedFile =
-        IsFile(WithTrailingSlash(skinDirectory_) + skinName_ + skin::kPackageExtension);
+        IsFile(probe + skin::kPackageExtension) && (pendingSkinText_.empty() || !IsFolder(probe));
     try {
         // The new skin is loaded beside the old one, which stays whole until the load succeeds.
         std::string loadedName = skinName_;
@@ -56,7 +62,7 @@ void TsSkinManager::SetSkinName(const std::string& name) {
     }
     if (!active_)
         RemoveSkin();
-    else if (!loading_)
+    else if (!loading_ && !repaintSuppressed_)
         UpdateSkin(true);
     if (OnAfterChange) OnAfterChange();
 }
@@ -82,6 +88,13 @@ std::unique_ptr<TsSkinContent> TsSkinManager::LoadSkin(bool packedFile, std::str
 std::unique_ptr<TsSkinContent> TsSkinManager::LoadFolderOrInternal(std::string& name,
                                                                    bool& packed) {
     const std::string folder = ResolvedSkinDirectory() + name + "/";
+    // A handed-over text stands in for the folder's own file only when the folder exists, so
+    // its pictures have somewhere to come from.
+    if (!pendingSkinText_.empty() && IsFolder(folder)) {
+        skinFolderPath_ = folder;
+        packed = false;
+        return skin::LoadSkinFolder(folder, pendingSkinText_);
+    }
     if (IsFile(folder + skin::kOptionsFileName)) {
         skinFolderPath_ = folder;
         packed = false;

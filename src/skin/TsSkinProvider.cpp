@@ -8,6 +8,7 @@
 
 #include "skin/QtFace.h"
 #include "skin/TsCompositor.h"
+#include "skin/TsPreviewLink.h"
 #include "skin/TsSkinCommand.h"
 #include "skin/TsSkinManager.h"
 #include "skin/data/SkinLookup.h"
@@ -274,6 +275,7 @@ bool TsSkinProvider::eventFilter(QObject* watched, QEvent* event) {
             return false;
         case QEvent::Show:
             if (!event->spontaneous()) ShowAnimation();
+            if (Manager() != nullptr) TsPreviewLink::StartForFirstForm(form_, *Manager());
             return false;
         case QEvent::Close:
             HideAnimation();

@@ -46,6 +46,11 @@ std::unique_ptr<TsSkinContent> LoadSkinFolder(const std::string& folder) {
     return RunPasses(source.ReadSkinFile(), source);
 }
 
+std::unique_ptr<TsSkinContent> LoadSkinFolder(const std::string& folder, std::string skinFileText) {
+    TSkinFolderSource source(folder);
+    return RunPasses(std::move(skinFileText), source);
+}
+
 std::string SkinDirectory() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     std::string base;

@@ -19,6 +19,8 @@ std::unique_ptr<TsSkinContent> LoadSkinPackage(std::span<const std::uint8_t> byt
 std::unique_ptr<TsSkinContent> LoadSkinPackageFile(const std::string& fileName);
 // An unpacked skin folder holding Options.dat and the pictures.
 std::unique_ptr<TsSkinContent> LoadSkinFolder(const std::string& folder);
+// A skin folder's pictures with a skin file text given from elsewhere.
+std::unique_ptr<TsSkinContent> LoadSkinFolder(const std::string& folder, std::string skinFileText);
 // The skin the program ships, embedded in the binary (library vexmora_skin_internal).
 std::unique_ptr<TsSkinContent> LoadInternalSkin();
 std::span<const std::uint8_t> InternalSkinPackage();
