@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include "skin/ButtonStyle.h"
 #include "skin/ComboPopupStyle.h"
 #include "skin/ScrollBarStyle.h"
 #include "skin/TipStyle.h"
@@ -87,6 +88,7 @@ void TsSkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     if (TsSkinContent* skin = SkinFor(widget)) {
         if (combopopupstyle::DrawPrimitive(*skin, element, option, painter, widget)) return;
         if (tipstyle::Draw(*skin, element, option, painter, widget)) return;
+        if (buttonstyle::DrawPrimitive(*skin, element, option, painter, widget)) return;
     }
     if (menus_.DrawPrimitive(element, option, painter, widget)) return;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -98,6 +100,8 @@ void TsSkinStyle::drawControl(ControlElement element, const QStyleOption* option
         if (combopopupstyle::DrawControl(*skin, element, option, painter, widget)) return;
         if (const auto item = combopopupstyle::ItemOption(*skin, element, option, widget))
             return QProxyStyle::drawControl(element, &*item, painter, widget);
+        if (const auto label = buttonstyle::LabelOption(*skin, element, option, widget))
+            return QProxyStyle::drawControl(element, &*label, painter, widget);
     }
     if (menus_.DrawControl(element, option, painter, widget)) return;
     QProxyStyle::drawControl(element, option, painter, widget);
