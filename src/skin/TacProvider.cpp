@@ -1,7 +1,10 @@
 #include "skin/TacProvider.h"
 
+#include <QWindow>
+
 #include "skin/StyleFaces.h"
 #include "skin/TsSkinManager.h"
+#include "skin/TsSkinProvider.h"
 #include "skin/TsSkinStyle.h"
 
 namespace {
@@ -15,7 +18,34 @@ TacProvider::TacProvider(QWidget& window, Kind kind, TsSkinManager& manager)
     hadOwnPalette_ = window.testAttribute(Qt::WA_SetPalette);
     saved_ = window.palette();
     window.setProperty(kAutoSkinnedProperty, true);
+    AttachFrame();
     Refresh();
+}
+
+void TacProvider::AttachFrame() {
+    QWidget& window = *window_;
+    savedMargins_ = window.contentsMargins();
+    savedFlags_ = window.windowHandle() ? window.windowHandle()->flags() : window.windowFlags();
+    frame_ = new TsSkinProvider(window, TsSkinProvider::TLateAttach{});
+    frame_->SetSkinManager(&manager_);
+    frame_->UseGlobalColor = false;
+    if (kind_ == Kind::Dialog) {
+        frame_->SkinSection = QStringLiteral("DIALOG");
+        if (manager_.GetSkinIndex("DIALOGTITLE") >= 0)
+            frame_->TitleSkin = QStringLiteral("DIALOGTITLE");
+    }
+    frame_->PrepareForm();
+}
+
+void TacProvider::DetachFrame() {
+    if (frame_ == nullptr) return;
+    delete frame_.data();
+    QWidget& window = *window_;
+    window.setContentsMargins(savedMargins_);
+    if (QWindow* handle = window.windowHandle())
+        handle->setFlags(savedFlags_);
+    else
+        window.setWindowFlags(savedFlags_);
 }
 
 TacProvider::~TacProvider() {
@@ -36,6 +66,7 @@ void TacProvider::Refresh() {
 void TacProvider::Restore() {
     if (window_ == nullptr) return;
     QWidget* window = window_;
+    DetachFrame();
     window_.clear();
     window->setProperty(kAutoSkinnedProperty, QVariant());
     TsSkinStyle::SetWindowSkinned(window, false);

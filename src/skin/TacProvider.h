@@ -3,13 +3,17 @@
 #include <QPalette>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
+
+class TsSkinProvider;
 
 class TsSkinManager;
 
 // The adapter of one automatically skinned window: marks the window skinned for the
 // application-wide style, which then paints its controls from the skin, and gives the window
-// the skin's colours. Toolkit dialogs take the DIALOG section, the application's own forms
-// FORM. Taking the adapter away gives the window back its own palette.
+// the skin's colours and a skinned frame. Toolkit dialogs take the DIALOG section (their title
+// DIALOGTITLE, else FORMTITLE), the application's own forms FORM. Taking the adapter away gives
+// the window back its own palette, frame and margins.
 class TacProvider {
 public:
     enum class Kind { Form, Dialog };
@@ -32,10 +36,16 @@ public:
 
 private:
     QPalette SkinPalette() const;
+    void AttachFrame();
+    void DetachFrame();
 
     QPointer<QWidget> window_;
     Kind kind_;
     TsSkinManager& manager_;
     QPalette saved_;
     bool hadOwnPalette_ = false;
+    // The skinned frame and what it changed on the window.
+    QPointer<TsSkinProvider> frame_;
+    QMargins savedMargins_;
+    Qt::WindowFlags savedFlags_;
 };

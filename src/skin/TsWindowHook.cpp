@@ -7,6 +7,7 @@
 
 #include "skin/TsSkinCommand.h"
 #include "skin/TsSkinManager.h"
+#include "skin/TsSkinProvider.h"
 #include "skin/TsSkinStyle.h"
 
 using skinningrules::TsWindowKind;
@@ -77,7 +78,9 @@ bool TsWindowHook::eventFilter(QObject* watched, QEvent* event) {
 
 bool TsWindowHook::Candidate(QWidget& window) const {
     if (QCoreApplication::closingDown() || manager_.Content() == nullptr) return false;
-    if (Adapted(&window) || TsSkinStyle::WindowSkinned(&window) || IsSkinned(window)) return false;
+    if (Adapted(&window) || TsSkinStyle::WindowSkinned(&window) || IsSkinned(window) ||
+        TsSkinProvider::Of(window) != nullptr)
+        return false;
     // Pop-ups and tips are frameless windows of their own; the style skins them through the
     // window they belong to.
     const Qt::WindowType type = window.windowType();
