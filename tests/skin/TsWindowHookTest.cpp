@@ -12,11 +12,13 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 #include "skin/ControlClasses.h"
 #include "skin/SkinningRules.h"
 #include "skin/TsSkinManager.h"
+#include "skin/TsSkinProvider.h"
 #include "skin/TsSkinStyle.h"
 #include "skin/TsWindowHook.h"
 #include "skin/data/SkinLoading.h"
@@ -222,6 +224,28 @@ TEST_F(WindowHookTest, ActivationSkinsAWindowFirstShownBeforeTheSkin) {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&early, &activate);
     EXPECT_TRUE(Skinned(early));
+}
+
+TEST_F(WindowHookTest, SkinnedWindowsGetTheSkinsFrameAndLoseItWithTheSkin) {
+    UseManager(kAll);
+    QDialog dialog;
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog.setContentsMargins(3, 4, 5, 6);
+    dialog.setWindowTitle("Framed dialog");
+    dialog.show();
+    TsSkinProvider* frame = TsSkinProvider::Of(dialog);
+    ASSERT_NE(frame, nullptr);
+    // The plain frame of the standard size; a dialog that names no other button has only Close.
+    EXPECT_EQ(dialog.contentsMargins(), QMargins(8, 31, 8, 8));
+    ASSERT_EQ(frame->CaptionButtons().size(), 1u);
+    EXPECT_EQ(frame->CaptionButtons().front().Kind, TsCaptionButtonKind::Close);
+    ASSERT_NE(dialog.windowHandle(), nullptr);
+    EXPECT_TRUE(dialog.windowHandle()->flags() & Qt::FramelessWindowHint);
+
+    manager->SetActive(false);
+    EXPECT_EQ(TsSkinProvider::Of(dialog), nullptr);
+    EXPECT_EQ(dialog.contentsMargins(), QMargins(3, 4, 5, 6));
+    EXPECT_FALSE(dialog.windowHandle()->flags() & Qt::FramelessWindowHint);
 }
 
 TEST_F(WindowHookTest, RemovingTheSkinGivesWindowsBackTheirStyleAndPalette) {
