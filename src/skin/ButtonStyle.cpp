@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPushButton>
+#include <cstring>
 
 #include "skin/QtFace.h"
 #include "skin/StyleFaces.h"
@@ -12,10 +13,11 @@ namespace {
 
 constexpr const char* kSection = "BUTTON";
 
-// Only plain push buttons: the skinned controls paint themselves, and tool buttons and the
-// parts of complex controls have sections of their own.
-bool IsPushButton(const QWidget* widget) {
-    return qobject_cast<const QPushButton*>(widget) != nullptr;
+// Only push buttons the class tables give to BUTTON: the skinned controls paint themselves,
+// and tool buttons and the parts of complex controls have sections of their own.
+bool IsPushButton(const char* section, const QWidget* widget) {
+    return section != nullptr && std::strcmp(section, kSection) == 0 &&
+           qobject_cast<const QPushButton*>(widget) != nullptr;
 }
 
 }  // namespace
@@ -30,9 +32,10 @@ int StateOf(const QStyleOption& option) {
     return 0;
 }
 
-bool DrawPrimitive(TsSkinContent& skin, QStyle::PrimitiveElement element,
+bool DrawPrimitive(TsSkinContent& skin, const char* section, QStyle::PrimitiveElement element,
                    const QStyleOption* option, QPainter* painter, const QWidget* widget) {
-    if (element != QStyle::PE_PanelButtonCommand || option == nullptr || !IsPushButton(widget))
+    if (element != QStyle::PE_PanelButtonCommand || option == nullptr ||
+        !IsPushButton(section, widget))
         return false;
     if (skin.SectionIndex(kSection) < 0) return false;
     const QColor behind = option->palette.color(QPalette::Window);
@@ -45,10 +48,11 @@ bool DrawPrimitive(TsSkinContent& skin, QStyle::PrimitiveElement element,
     return true;
 }
 
-std::optional<QStyleOptionButton> LabelOption(const TsSkinContent& skin,
+std::optional<QStyleOptionButton> LabelOption(const TsSkinContent& skin, const char* section,
                                               QStyle::ControlElement element,
                                               const QStyleOption* option, const QWidget* widget) {
-    if (element != QStyle::CE_PushButtonLabel || !IsPushButton(widget)) return std::nullopt;
+    if (element != QStyle::CE_PushButtonLabel || !IsPushButton(section, widget))
+        return std::nullopt;
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
     if (button == nullptr || skin.SectionIndex(kSection) < 0) return std::nullopt;
     QStyleOptionButton label = *button;

@@ -1,5 +1,6 @@
 #include "skin/TacProvider.h"
 
+#include <QLayout>
 #include <QWindow>
 
 #include "skin/StyleFaces.h"
@@ -25,6 +26,7 @@ TacProvider::TacProvider(QWidget& window, Kind kind, TsSkinManager& manager)
 void TacProvider::AttachFrame() {
     QWidget& window = *window_;
     savedMargins_ = window.contentsMargins();
+    const QSize before = window.size();
     savedFlags_ = window.windowHandle() ? window.windowHandle()->flags() : window.windowFlags();
     frame_ = new TsSkinProvider(window, TsSkinProvider::TLateAttach{});
     frame_->SetSkinManager(&manager_);
@@ -35,6 +37,12 @@ void TacProvider::AttachFrame() {
             frame_->TitleSkin = QStringLiteral("DIALOGTITLE");
     }
     frame_->PrepareForm();
+    // A window whose layout fixes its size grows by the frame; it keeps its centre, so that a
+    // dialog placed over its owner stays there. Other windows keep their size.
+    if (QLayout* layout = window.layout()) layout->activate();
+    const QSize grown = window.size() - before;
+    if (grown.width() != 0 || grown.height() != 0)
+        window.move(window.pos() - QPoint(grown.width() / 2, grown.height() / 2));
 }
 
 void TacProvider::DetachFrame() {

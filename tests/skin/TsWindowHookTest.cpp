@@ -173,6 +173,27 @@ TEST_F(WindowHookTest, AllRulesSkinFormsMessageDialogsAndMessageBoxes) {
     EXPECT_TRUE(style->SkinsWidget(&menu));
 }
 
+// A window that skins itself (the main window) has its push buttons painted from BUTTON only
+// through the ThirdParty lists, whose default names "TButton".
+TEST_F(WindowHookTest, ButtonsOfSelfSkinnedWindowsFollowTheThirdPartyRule) {
+    UseManager(srStdForms | srStdDialogs);
+    QWidget window;
+    window.setProperty(skinningrules::kTagProperty, -98);
+    TsSkinStyle::SetWindowSkinned(&window, true);
+    auto* button = new QPushButton("Go", &window);
+    window.show();
+    // The skin's button is dark where the plain style's is light grey.
+    const auto showsSkinFace = [button] {
+        const QImage face = button->grab().toImage();
+        return qGray(face.pixel(face.width() / 2, 3)) < 0x60;
+    };
+    EXPECT_FALSE(showsSkinFace());
+    manager->SkinningRules |= srThirdParty;
+    EXPECT_TRUE(showsSkinFace());
+    manager->ThirdParty.Lists[1] = "TEdit";
+    EXPECT_FALSE(showsSkinFace());
+}
+
 TEST_F(WindowHookTest, AThirdMessageBoxStaysPlainWhileAFileDialogIsSkinned) {
     UseManager(kAll);
     const auto first = OpenMessageBox();
