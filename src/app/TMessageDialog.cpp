@@ -12,6 +12,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "skin/SkinningRules.h"
+
 namespace {
 
 // Lines longer than this are wrapped, as the platform's message boxes do; measured in average
@@ -53,6 +55,8 @@ TMessageDialog::TMessageDialog(const std::string& text, MessageKind kind, Messag
                                QWidget* parent)
     : QDialog(parent), buttons_(buttons.IsEmpty() ? MessageButtons(MessageButton::OK) : buttons) {
     setObjectName(QStringLiteral("MessageDialog"));
+    // The skin engine treats message dialogs apart from other forms (its standard-dialog rule).
+    setProperty(skinningrules::kFormClassProperty, QStringLiteral("TMessageForm"));
     setWindowTitle(TitleOf(kind));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |

@@ -7,6 +7,7 @@
 #include "skin/SkinSwitches.h"
 #include "skin/TsSkinCommand.h"
 #include "skin/TsSkinManager.h"
+#include "skin/TsWindowHook.h"
 #include "skin/data/SkinHueSaturation.h"
 #include "skin/data/SkinLoading.h"
 #include "skin/data/SkinPackage.h"
@@ -135,6 +136,9 @@ void TsSkinManager::UpdateSkin(bool animated) {
     if (content_) cache_ = BuildConstIndexCache(*content_);
     BroadcastToForms(CmdRefresh);
     skinActive_ = content_ != nullptr && active_;
+    // The default manager skins every other window the application opens from now on.
+    if (skinActive_ && IsDefault)
+        if (TsWindowHook* hook = TsWindowHook::Of(*this)) hook->SkinOpenWindows();
     if (animated) RepaintAll(false);
 }
 
@@ -142,6 +146,7 @@ void TsSkinManager::RemoveSkin() {
     removing_ = true;
     skinActive_ = false;
     BroadcastToForms(CmdRemoveSkin);
+    if (TsWindowHook* hook = TsWindowHook::Find(*this)) hook->RemoveAll();
     content_.reset();
     cache_ = TsConstIndexCache{};
     removing_ = false;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
+#include <QWindow>
 
 #include "skin/QtFace.h"
 #include "skin/TsCompositor.h"
@@ -24,6 +25,20 @@ QRect ToQRect(const TRect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
+// The caption buttons the window asks for, as a window manager reads its hints: a dialog shows
+// only the buttons it names, another window every button unless it names some.
+TsCaptionButtonSet ShownButtons(const QWidget& form) {
+    const Qt::WindowFlags flags = form.windowFlags();
+    const Qt::WindowFlags named = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                  Qt::WindowCloseButtonHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::CustomizeWindowHint;
+    if (form.windowType() != Qt::Dialog && !(flags & named)) return {};
+    TsCaptionButtonSet shown;
+    shown.Minimize = (flags & Qt::WindowMinimizeButtonHint) != 0;
+    shown.Maximize = (flags & Qt::WindowMaximizeButtonHint) != 0;
+    return shown;
+}
+
 }  // namespace
 
 TsSkinProvider::TsSkinProvider(QWidget& form) : QObject(&form), form_(form) {
@@ -34,6 +49,21 @@ TsSkinProvider::TsSkinProvider(QWidget& form) : QObject(&form), form_(form) {
     form_.setWindowFlag(Qt::FramelessWindowHint, true);
     translucent_ = TsCompositor::LayeredWindowsAvailable();
     if (translucent_) form_.setAttribute(Qt::WA_TranslucentBackground, true);
+    form_.setMouseTracking(true);
+    form_.installEventFilter(this);
+    PrepareForm();
+}
+
+TsSkinProvider::TsSkinProvider(QWidget& form, TLateAttach) : QObject(&form), form_(form) {
+    setObjectName(QStringLiteral("sSkinProvider1"));
+    form_.setProperty(kProviderProperty, QVariant::fromValue(static_cast<QObject*>(this)));
+    QWindow* window = form_.windowHandle();
+    if (window != nullptr) {
+        window->setFlags(window->flags() | Qt::FramelessWindowHint);
+        translucent_ = TsCompositor::LayeredWindowsAvailable() && window->format().hasAlpha();
+    } else {
+        form_.setWindowFlag(Qt::FramelessWindowHint, true);
+    }
     form_.setMouseTracking(true);
     form_.installEventFilter(this);
     PrepareForm();
@@ -120,7 +150,7 @@ void TsSkinProvider::InvalidateFace() {
     buttons_.clear();
     if (skin != nullptr)
         buttons_ = PlaceCaptionButtons(*skin, Manager()->ConstIndexCache().GlobalInfo, values_,
-                                       layout_, form_.width(), {});
+                                       layout_, form_.width(), ShownButtons(form_));
     // Only the frame: the controls inside keep their faces.
     form_.update(QRegion(form_.rect()).subtracted(QRegion(form_.contentsRect())));
 }

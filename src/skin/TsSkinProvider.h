@@ -33,6 +33,11 @@ public:
     };
 
     explicit TsSkinProvider(QWidget& form);
+    // For a window found once it exists (the window hook's): the frame hint goes straight to
+    // the native window, which is not made again, and the frame stays opaque unless the window
+    // was made with an alpha channel.
+    struct TLateAttach {};
+    TsSkinProvider(QWidget& form, TLateAttach);
     ~TsSkinProvider() override;
 
     // The provider of the form, or nullptr.

@@ -4,8 +4,11 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include "skin/ButtonStyle.h"
 #include "skin/ComboPopupStyle.h"
+#include "skin/ControlClasses.h"
 #include "skin/ScrollBarStyle.h"
+#include "skin/TacProvider.h"
 #include "skin/TipStyle.h"
 #include "skin/TsSkinManager.h"
 
@@ -57,6 +60,14 @@ TsSkinContent* TsSkinStyle::SkinFor(const QWidget* widget) const {
     return SkinsWidget(widget) ? manager_->Content() : nullptr;
 }
 
+const char* TsSkinStyle::ControlSection(const QWidget* widget) const {
+    if (widget == nullptr || manager_ == nullptr) return nullptr;
+    if (TacProvider::AutoSkinned(MarkedWindow(widget))) return controlclasses::SectionOf(*widget);
+    if (manager_->SkinningRules & srThirdParty)
+        return controlclasses::ThirdPartySection(*widget, manager_->ThirdParty);
+    return nullptr;
+}
+
 void TsSkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                      QPainter* painter, const QWidget* widget) const {
     TsSkinContent* skin = SkinFor(widget);
@@ -87,6 +98,9 @@ void TsSkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     if (TsSkinContent* skin = SkinFor(widget)) {
         if (combopopupstyle::DrawPrimitive(*skin, element, option, painter, widget)) return;
         if (tipstyle::Draw(*skin, element, option, painter, widget)) return;
+        if (buttonstyle::DrawPrimitive(*skin, ControlSection(widget), element, option, painter,
+                                       widget))
+            return;
     }
     if (menus_.DrawPrimitive(element, option, painter, widget)) return;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -98,6 +112,9 @@ void TsSkinStyle::drawControl(ControlElement element, const QStyleOption* option
         if (combopopupstyle::DrawControl(*skin, element, option, painter, widget)) return;
         if (const auto item = combopopupstyle::ItemOption(*skin, element, option, widget))
             return QProxyStyle::drawControl(element, &*item, painter, widget);
+        if (const auto label =
+                buttonstyle::LabelOption(*skin, ControlSection(widget), element, option, widget))
+            return QProxyStyle::drawControl(element, &*label, painter, widget);
     }
     if (menus_.DrawControl(element, option, painter, widget)) return;
     QProxyStyle::drawControl(element, option, painter, widget);

@@ -41,6 +41,9 @@ public:
 private:
     // The skin that paints the widget; nullptr when the plain style does.
     TsSkinContent* SkinFor(const QWidget* widget) const;
+    // The section a standard control is painted with: by the class table in an automatically
+    // skinned window, else through the ThirdParty lists; nullptr when none.
+    const char* ControlSection(const QWidget* widget) const;
 
     // The manager belongs to a window that may go before the application's style does.
     QPointer<TsSkinManager> manager_;
