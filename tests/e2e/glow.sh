@@ -7,11 +7,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup
 e2e_store_with_website "http://localhost:8421/vexmora.html"
 mode=${1:-plain}
-if [ "$mode" = composited ]; then
-  e2e_start xcompmgr
-  e2e_wait_until "a compositing manager" 60 xprop -root _NET_WM_CM_S0 >/dev/null
-fi
-e2e_frame_margins
+e2e_compositor_mode "$mode"
 
 # pixel X Y: the colour of the screen's pixel now.
 shot="$E2E_TMP/shot.png"

@@ -233,6 +233,16 @@ e2e_frame_margins() {
   fi
 }
 
+# e2e_compositor_mode MODE: with "composited", starts xcompmgr and waits until it owns the
+# screen's compositing selection; in either mode sets the frame margins that follow from it.
+e2e_compositor_mode() {
+  if [ "$1" = composited ]; then
+    e2e_start xcompmgr
+    e2e_wait_until "a compositing manager" 60 xprop -root _NET_WM_CM_S0 >/dev/null
+  fi
+  e2e_frame_margins
+}
+
 # e2e_compositor_running: a compositing manager holds the screen's selection (asked with the
 # system Python, which has python3-xlib).
 e2e_compositor_running() {

@@ -13,12 +13,8 @@ e2e_store_with_website "http://localhost:8421/vexmora.html"
 
 mode=${1:-bare}
 prefix=menus
-if [ "$mode" = composited ]; then
-  e2e_start xcompmgr
-  e2e_wait_until "a compositing manager" 60 xprop -root _NET_WM_CM_S0 >/dev/null
-  prefix=menus-composited
-fi
-e2e_frame_margins
+[ "$mode" = composited ] && prefix=menus-composited
+e2e_compositor_mode "$mode"
 
 # The internal skin's colours: the icon strip (ICOLINE), the pop-up and its items (MAINMENU,
 # MENUITEM) and the hot item (MENUITEM's HOTCOLOR).

@@ -11,11 +11,7 @@ e2e_setup
 e2e_private_home
 export XDG_CONFIG_DIRS="$E2E_TMP/no-store"
 mode=${1:-bare}
-if [ "$mode" = composited ]; then
-  e2e_start xcompmgr
-  e2e_wait_until "a compositing manager" 60 xprop -root _NET_WM_CM_S0 >/dev/null
-fi
-e2e_frame_margins
+e2e_compositor_mode "$mode"
 shots="$VEXMORA_BUILD/e2e/skinned_dialogs-$mode"
 mkdir -p "$shots"
 shot="$E2E_TMP/shot.png"
