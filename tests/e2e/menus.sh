@@ -7,6 +7,7 @@
 # argument "composited" it all runs under xcompmgr, inside the extended border.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_helpers.sh"
 e2e_setup
 
 e2e_store_with_website "http://localhost:8421/vexmora.html"
@@ -21,54 +22,11 @@ e2e_compositor_mode "$mode"
 strip=202020 face=262626 hot=2868B4
 shots="$VEXMORA_BUILD/e2e"
 
-# geometry WINDOW: prints "x y width height" of the window.
-geometry() {
-  xdotool getwindowgeometry --shell "$1" | awk -F= '
-    /^X=/ {x=$2} /^Y=/ {y=$2} /^WIDTH=/ {w=$2} /^HEIGHT=/ {h=$2}
-    END {print x, y, w, h}'
-}
-
-# colour_at X Y [FILE]: the pixel's colour as six hex digits, from the file or the screen now.
-colour_at() {
-  local file=${3:-}
-  if [ -z "$file" ]; then
-    file="$E2E_TMP/now.png"
-    e2e_screenshot "$file"
-  fi
-  convert "$file" -format "%[hex:p{$1,$2}]" info: | cut -c1-6 | tr 'a-f' 'A-F'
-}
-
-# popup_open [NOT]: a visible window of the program other than the main window (and other than
-# NOT) is mapped; sets popup to its id and px py pw ph to its geometry.
-popup_open() {
-  local id
-  for id in $(xdotool search --onlyvisible --class vexmora 2>/dev/null || true); do
-    [ "$id" != "$main" ] && [ "$id" != "${1:-}" ] || continue
-    popup=$id
-    read -r px py pw ph < <(geometry "$id")
-    return 0
-  done
-  return 1
-}
-
-no_popup() { ! popup_open; }
-
-# hot_at X Y: the pixel has the hot colour now.
-hot_at() { [ "$(colour_at "$1" "$2")" = "$hot" ]; }
-
-# hover_item NAME INDEX: moves the pointer over the pop-up's item INDEX (items are at least 22
-# pixels high, under the 1-pixel border and 3 pixels of margin) and waits until it is hot.
-hover_item() {
-  local y=$((py + 4 + 22 * $2 + 11))
-  xdotool mousemove "$((px + pw / 2))" "$y"
-  e2e_wait_until "the hot colour on the $1 menu's item $2" 30 hot_at "$((px + pw - 6))" "$y"
-}
-
 e2e_start "$VEXMORA_BIN/vexmora"
 program=$E2E_LAST_PID
 main=$(e2e_wait_window Vexmora 60)
 e2e_wait_focus "$main"
-read -r mx my mw mh < <(geometry "$main")
+read -r mx my mw mh < <(e2e_geometry "$main")
 e2e_screenshot "$E2E_TMP/before.png"
 
 # The File menu, opened by a click on its title in the menu bar.
@@ -78,9 +36,9 @@ file_menu=$popup
 [ "$px" -ge "$mx" ] && [ "$py" -gt "$my" ] || fail "File menu at $px,$py, not below the menu bar"
 hover_item File 1
 e2e_screenshot "$shots/$prefix-file.png"
-[ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/$prefix-file.png")" = "$strip" ] ||
+[ "$(e2e_colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/$prefix-file.png")" = "$strip" ] ||
   fail "the File menu's icon strip is not the skin's colour"
-[ "$(colour_at "$px" "$py" "$shots/$prefix-file.png")" = "$(colour_at "$px" "$py" "$E2E_TMP/before.png")" ] ||
+[ "$(e2e_colour_at "$px" "$py" "$shots/$prefix-file.png")" = "$(e2e_colour_at "$px" "$py" "$E2E_TMP/before.png")" ] ||
   fail "the File menu's top-left corner is not cut away"
 
 # Edit and Help: the next titles, reached with the arrow key from the open menu.
@@ -106,9 +64,9 @@ e2e_wait_until "the system menu to open" 30 popup_open
   fail "system menu at $px,$py, not below the title icon of the window at $mx,$my"
 hover_item system 1
 e2e_screenshot "$shots/$prefix-system.png"
-[ "$(colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/$prefix-system.png")" = "$strip" ] ||
+[ "$(e2e_colour_at "$((px + 2))" "$((py + ph / 2))" "$shots/$prefix-system.png")" = "$strip" ] ||
   fail "the system menu's icon strip is not the skin's colour"
-[ "$(colour_at "$((px + pw - 6))" "$((py + 4 + 11))" "$shots/$prefix-system.png")" = "$face" ] ||
+[ "$(e2e_colour_at "$((px + pw - 6))" "$((py + 4 + 11))" "$shots/$prefix-system.png")" = "$face" ] ||
   fail "the system menu's items are not the skin's colour"
 
 # Its last item, Close, ends the program.

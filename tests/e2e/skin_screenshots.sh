@@ -9,6 +9,7 @@ root=${2:?usage: skin_screenshots.sh bare|composited OUTDIR [all|smoke]}
 set_name=${3:-all}
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/qr_helpers.sh"
+source "$(dirname "$0")/menu_helpers.sh"
 e2e_setup
 e2e_private_home
 export XDG_DATA_HOME="$E2E_TMP/data"
@@ -64,29 +65,6 @@ window_box() {
   local x y w h
   read -r x y w h < <(e2e_geometry "$1")
   echo "${w}x${h}+${x}+${y}"
-}
-
-# popup_open [NOT]: a visible window of the program other than the main window (and NOT) is
-# mapped; sets popup and px py pw ph.
-popup_open() {
-  local id
-  for id in $(xdotool search --onlyvisible --class vexmora 2>/dev/null || true); do
-    [ "$id" != "$main" ] && [ "$id" != "${1:-}" ] || continue
-    popup=$id
-    read -r px py pw ph < <(e2e_geometry "$id")
-    return 0
-  done
-  return 1
-}
-no_popup() { ! popup_open; }
-hot_at() {
-  e2e_screenshot "$shot"
-  [ "$(convert "$shot" -format "%[hex:p{$1,$2}]" info: | cut -c1-6 | tr 'a-f' 'A-F')" = "$hot" ]
-}
-hover_item() {
-  local item_y=$((py + 4 + 22 * $2 + 11))
-  xdotool mousemove "$((px + pw / 2))" "$item_y"
-  e2e_wait_until "the hot colour on the $1 menu's item $2" 30 hot_at "$((px + pw - 6))" "$item_y"
 }
 
 # other_window TITLE: the id of a visible window of that title other than the main window.
